@@ -1,0 +1,51 @@
+#pragma once
+// The emulated 8-bit screen: a buffer of palette indices, one byte a device pixel.
+// Drawing writes indices, never colours; presentation converts through a palette.
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace quor {
+
+struct point {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    friend bool operator==(const point&, const point&) = default;
+};
+
+class index_buffer {
+public:
+    index_buffer() = default;
+    index_buffer(int width, int height);
+
+    // Contents are cleared to index 0 (black). Negative sizes are taken as 0.
+    void resize(int width, int height);
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    // Rows top to bottom, each `width()` bytes, no padding.
+    std::uint8_t* data() { return pixels_.data(); }
+    const std::uint8_t* data() const { return pixels_.data(); }
+
+    void clear(std::uint8_t index = 0);
+
+    // Clipped: a pixel outside the buffer is ignored.
+    void set_pixel(int x, int y, std::uint8_t index);
+    // Index at (x, y); 0 outside the buffer.
+    std::uint8_t pixel(int x, int y) const;
+
+    // Draws segments points[0]-points[1], points[1]-points[2], ... with one
+    // deterministic line rule; each segment leaves out its last pixel, as a
+    // one-pixel cosmetic pen does. Clipped to the buffer before rasterising, so
+    // the same points always give the same pixels and drawing again with pen 0
+    // removes exactly what was drawn.
+    void polyline(std::span<const point> points, std::uint8_t pen);
+
+private:
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<std::uint8_t> pixels_;
+};
+
+}  // namespace quor
