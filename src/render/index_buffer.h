@@ -41,6 +41,8 @@ public:
     // the same points always give the same pixels and drawing again with pen 0
     // removes exactly what was drawn.
     void polyline(std::span<const point> points, std::uint8_t pen);
+    // One segment of a polyline: `from` is drawn, `to` is left out.
+    void segment(point from, point to, std::uint8_t pen);
 
 private:
     int width_ = 0;
