@@ -43,7 +43,8 @@ public:
     void LoadFromIni();
     // Writes every item into the section (nothing at all when there are none),
     // keeping the rest of the file. Throws EBagError "Unable to write to <path>"
-    // when the file cannot be read or replaced; the old file is then left whole.
+    // when the file cannot be read or replaced, or an item would not read back as
+    // written (a line break in it); the old file is then left whole.
     void SaveToIni();
 
     // Empty: the default; otherwise true exactly for "1".
