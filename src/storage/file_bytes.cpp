@@ -1,0 +1,57 @@
+#include "storage/file_bytes.h"
+
+#include <cstdio>
+#include <system_error>
+
+#if __has_include(<unistd.h>)
+#include <unistd.h>
+#define QUOR_HAVE_FSYNC 1
+#endif
+
+namespace quor {
+
+file_read_result read_whole_file(const std::filesystem::path& path) {
+    file_read_result result;
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        result.status = file_read_status::missing;
+        return result;
+    }
+    if (error || !std::filesystem::is_regular_file(status)) return result;
+
+    std::FILE* file = std::fopen(path.string().c_str(), "rb");
+    if (file == nullptr) return result;
+    std::vector<std::uint8_t> bytes;
+    std::uint8_t chunk[65536];
+    std::size_t got = 0;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.insert(bytes.end(), chunk, chunk + got);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) return result;
+    result.status = file_read_status::read;
+    result.bytes = std::move(bytes);
+    return result;
+}
+
+bool write_file_atomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+    std::filesystem::path temporary = path;
+    temporary += ".tmp";
+    std::FILE* file = std::fopen(temporary.string().c_str(), "wb");
+    if (file == nullptr) return false;
+    bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    written = std::fflush(file) == 0 && written;
+#ifdef QUOR_HAVE_FSYNC
+    written = ::fsync(fileno(file)) == 0 && written;
+#endif
+    written = std::fclose(file) == 0 && written;
+    std::error_code error;
+    if (written) std::filesystem::rename(temporary, path, error);
+    if (!written || error) {
+        std::filesystem::remove(temporary, error);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace quor

@@ -1,0 +1,27 @@
+#pragma once
+// Whole-file reading and writing for the storage readers, which themselves work
+// on bytes in memory.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace quor {
+
+enum class file_read_status { read, missing, failed };
+
+struct file_read_result {
+    file_read_status status = file_read_status::failed;
+    std::vector<std::uint8_t> bytes;  // empty unless status is read
+};
+
+file_read_result read_whole_file(const std::filesystem::path& path);
+
+// Writes a temporary file beside `path`, flushes it to disk, then renames it over
+// `path`, so a failure at any point leaves the old file whole. Returns false on
+// failure, having removed the temporary file.
+bool write_file_atomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+
+}  // namespace quor
