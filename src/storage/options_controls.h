@@ -12,6 +12,7 @@
 #include "engine/up_down.h"
 
 #include <cstdint>
+#include <string_view>
 
 namespace quor {
 
@@ -45,5 +46,11 @@ public:
     std::int32_t min_seconds = default_min_time;  // as last read from min_time
     std::int32_t max_seconds = default_max_time;  // as last read from max_time
 };
+
+// A time box's value: its leading integer. Leading blanks are skipped; a sign and
+// "$" for hexadecimal are accepted; reading stops at the first character that is
+// not a digit. No leading number reads as 0; a number beyond 32 bits reads as the
+// nearer 32-bit limit, so it is still seen as out of range.
+std::int32_t read_time_value(std::string_view text);
 
 }  // namespace quor

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 namespace quor {
 namespace {
 
@@ -57,6 +61,15 @@ TEST(options_controls, the_arrows_start_from_the_typed_text_and_stop_at_the_ends
     options.min_time.set_text("abc");
     options.UpDown1.step_down();
     EXPECT_EQ(options.min_time.text(), "59");
+}
+
+TEST(options_controls, a_time_box_reads_as_its_leading_integer) {
+    const std::vector<std::pair<std::string, std::int32_t>> cases = {
+        {"30", 30},        {"  45", 45},          {"60 secs", 60},  {"-5", -5},         {"+7", 7},
+        {"$1F", 31},       {"$", 0},              {"", 0},          {"abc", 0},         {"1e3", 1},
+        {"4000", 4000},    {"99999999999", 2147483647},             {"-99999999999", -2147483647 - 1},
+    };
+    for (const auto& [text, expected] : cases) EXPECT_EQ(read_time_value(text), expected) << text;
 }
 
 TEST(up_down, wraps_at_the_ends_when_asked) {
