@@ -68,7 +68,7 @@ constexpr std::array catalogue = {
     vertical_bar("density10", "10"),
     bar("palette_inc", "Panel_12", "Palette cycling", -128, 128),
     bar("colour_step", "Panel_12", "Colour step size", -128, 128),
-    parameter{.name = "palette_list", .kind = parameter_kind::list_box, .panel = "Panel_12", .caption = ""},
+    parameter{.name = "palette_list", .kind = parameter_kind::list_box, .panel = "Panel_12"},
     radio("pause_freeze", "Panel_12", 0, "Total freeze"),
     radio("pause_continue", "Panel_12", 0, "Continue cycling", checked_at_design),
     radio("pause_mouse", "Panel_12", 0, "Mouse move cycling"),
@@ -94,7 +94,8 @@ constexpr std::array catalogue = {
     bar("mot_par_c", "Panel_21", "s"),
     radio("draw_solid", "Panel_22", 0, "Solid lines", checked_at_design),
     radio("draw_vertices", "Panel_22", 0, "Just vertices"),
-    check("fix_speed", "Panel1", "Try to fix speed on all machines"),
+    parameter{.name = "fix_speed", .kind = parameter_kind::check_box, .panel = "Panel1",
+              .caption = "Try to fix speed on all machines", .hint = "Green = Could go faster"},
     // Frames per second the regulation aims at.
     bar("speed_scroll", "Panel1", "Designed speed", 1, 200, 1),
 };

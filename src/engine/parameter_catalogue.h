@@ -11,11 +11,13 @@ namespace quor {
 enum class parameter_kind { scroll_bar, radio_button, check_box, list_box };
 
 struct parameter {
-    std::string_view name;
+    std::string_view name{};
     parameter_kind kind = parameter_kind::scroll_bar;
-    std::string_view panel;
+    std::string_view panel{};
     // The control's caption, or the text of the label beside a scroll bar.
-    std::string_view caption;
+    std::string_view caption{};
+    // Shown when the pointer rests on the control; empty for none.
+    std::string_view hint{};
     // Radio buttons of one panel and group exclude each other.
     int group = 0;
     // Scroll bars: range and position as the form is designed.
