@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace quor {
 
@@ -41,5 +42,19 @@ inline index_image image_of(const index_buffer& buffer) {
 
 // Converts the overlap of the two images (top-left aligned) through the table.
 void present(const index_image& source, const colour_table& table, const rgb_image& destination);
+
+// The same conversion for every frame of a window: it keeps a table of the colours
+// of every pair of neighbouring indices (512 KiB, made once), rebuilt only when
+// the colour table differs from the last one, so each lookup fills two pixels.
+class palette_presenter {
+public:
+    palette_presenter();
+    void present(const index_image& source, const colour_table& table, const rgb_image& destination);
+
+private:
+    colour_table table_{};
+    bool pairs_built_ = false;
+    std::vector<std::uint64_t> pairs_;  // entry (second << 8 | first): both pixels' colours, first in memory first
+};
 
 }  // namespace quor
