@@ -82,23 +82,17 @@ void DIBsurfaceobject::draw_line(int x1, int y1, int x2, int y2, std::uint8_t co
     }
     const bool x_major = std::abs(dx) > std::abs(dy);  // a 45-degree line is y-major
     // Walk the major axis upward from the end with the smaller major coordinate.
-    std::int64_t major = 0, minor = 0, major_extent = 0, minor_extent = 0;
-    int minor_step = 1;
-    if (x_major) {
-        const bool forward = x1 < x2;
-        major = forward ? x1 : x2;
-        minor = forward ? y1 : y2;
-        minor_step = ((forward ? y2 : y1) > minor) ? 1 : -1;
-        major_extent = std::abs(dx);
-        minor_extent = std::abs(dy);
-    } else {
-        const bool forward = y1 < y2;
-        major = forward ? y1 : y2;
-        minor = forward ? x1 : x2;
-        minor_step = ((forward ? x2 : x1) > minor) ? 1 : -1;
-        major_extent = std::abs(dy);
-        minor_extent = std::abs(dx);
-    }
+    const std::int64_t major_1 = x_major ? x1 : y1;
+    const std::int64_t minor_1 = x_major ? y1 : x1;
+    const std::int64_t major_2 = x_major ? x2 : y2;
+    const std::int64_t minor_2 = x_major ? y2 : x2;
+    const bool forward = major_1 < major_2;
+    std::int64_t major = forward ? major_1 : major_2;
+    std::int64_t minor = forward ? minor_1 : minor_2;
+    const std::int64_t minor_end = forward ? minor_2 : minor_1;
+    const int minor_step = minor_end > minor ? 1 : -1;
+    const std::int64_t major_extent = std::abs(major_2 - major_1);
+    const std::int64_t minor_extent = std::abs(minor_2 - minor_1);
     std::int64_t accumulator = minor_extent / 2;
     for (std::int64_t step = 0; step <= major_extent; ++step) {
         const std::int64_t x = x_major ? major : minor;

@@ -1,5 +1,7 @@
 #include "render/dib_surface.h"
 
+#include "pixel_test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,19 +10,8 @@
 namespace quor {
 namespace {
 
-std::vector<point> lit_pixels(const DIBsurfaceobject& surface) {
-    std::vector<point> lit;
-    for (int y = 0; y < surface.height(); ++y)
-        for (int x = 0; x < surface.width(); ++x)
-            if (surface.pixel(x, y) != 0) lit.push_back({x, y});
-    return lit;
-}
-
-std::vector<point> sorted(std::vector<point> points) {
-    std::sort(points.begin(), points.end(),
-              [](const point& a, const point& b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
-    return points;
-}
+using testing::lit_pixels;
+using testing::sorted;
 
 logical_palette grey_ramp() {
     logical_palette palette;
