@@ -17,9 +17,11 @@ std::string upper_case(std::string text) {
     return text;
 }
 
+// Only a regular file (or a link to one) can be a palette file: a device such as
+// /dev/zero would never end.
 bool is_file(const std::filesystem::path& path) {
     std::error_code error;
-    return std::filesystem::exists(path, error) && !std::filesystem::is_directory(path, error);
+    return std::filesystem::is_regular_file(path, error);
 }
 
 // Names are listed upper-cased, but this file system tells the cases apart:

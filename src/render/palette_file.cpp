@@ -9,15 +9,20 @@ namespace quor {
 
 namespace {
 
+// A palette file needs far less; the cap ends the read of an endless line.
+constexpr long long palette_byte_limit = 1 << 20;
+
 // Reads one line, keeping its first palette_line_limit characters; false at the
 // end of the input. A line of any length costs no more memory than the limit.
-bool read_line(std::istream& input, std::string& line) {
+bool read_line(std::istream& input, std::string& line, long long& bytes_read) {
     line.clear();
     std::streambuf* buffer = input.rdbuf();
+    if (buffer == nullptr) return false;
     bool any = false;
     for (;;) {
         const int character = buffer->sbumpc();
         if (character == std::char_traits<char>::eof()) return any;
+        if (++bytes_read > palette_byte_limit) throw palette_file_error("The file is too large for a palette file");
         any = true;
         if (character == '\n') return true;
         if (character == '\r') {
@@ -83,11 +88,12 @@ palette_file_colours read_palette_colours(std::istream& input) {
     palette_file_colours result;
     std::string line;
     line.reserve(palette_line_limit);
-    if (!read_line(input, line)) throw palette_file_error("The first line holds no colour count");
+    long long bytes_read = 0;
+    if (!read_line(input, line, bytes_read)) throw palette_file_error("The first line holds no colour count");
     result.colour_count = colour_count_of(line);
     for (int i = 0; i < result.colour_count; ++i) {
         const int line_number = i + 2;
-        if (!read_line(input, line))
+        if (!read_line(input, line, bytes_read))
             throw palette_file_error("The file ends before colour " + std::to_string(i + 1) + " of " +
                                      std::to_string(result.colour_count));
         std::string_view rest = line;

@@ -25,7 +25,7 @@ struct palette_file_colours {
 };
 
 // Lines may end in CR LF, LF or CR. The count is capped at 236 and lines after
-// the last colour are ignored. Throws palette_file_error with a reason (no path).
+// the last colour are ignored; more than 1 MiB before the last colour is damage. Throws palette_file_error with a reason (no path).
 palette_file_colours read_palette_colours(std::istream& input);
 
 }  // namespace quor

@@ -74,6 +74,10 @@ TEST_F(AnimationPalette, FailedLoadsLeaveThePaletteAsItWas) {
     const std::vector<std::string> expected = {folder.program_dir() + "palette/MISSING.PAL\rPalette file not found",
                                                folder.program_dir() + "palette/FOLDER.PAL\rPalette file not found"};
     EXPECT_EQ(messages.messages, expected);
+    if (std::filesystem::exists("/dev/zero")) {
+        palette.read_palette_file("/dev/zero");  // endless: refused rather than read
+        EXPECT_EQ(messages.messages.back(), "/dev/zero\rPalette file not found");
+    }
     EXPECT_EQ(palette.palette_record(), before);
     EXPECT_EQ(palette.colour_count(), 2);
     EXPECT_EQ(palette.palette_handle(), handle);

@@ -64,6 +64,7 @@ TEST(PaletteFile, DamagedFilesAreRejected) {
         {"1\r\n1\t2 3\r\n", bad_colour},  // only the space separates
         {"1\r\n1 2 -\r\n", bad_colour},
         {"1\r\n1 2" + std::string(300, ' ') + "3\r\n", bad_colour},  // blue lies past character 255
+        {"1\r\n" + std::string(2'000'000, '7'), "too large"},  // a line that never ends
         {std::string("2\r\n\x00\xff\x13 \x80\x01 9\r\n", 14), bad_colour},
     };
     for (const case_row& row : cases) {
