@@ -4,7 +4,13 @@
 #include "render/index_buffer.h"
 
 #include <algorithm>
+#include <ostream>
 #include <vector>
+
+namespace quor {
+// Readable points in test failures.
+inline void PrintTo(const point& p, std::ostream* out) { *out << "(" << p.x << "," << p.y << ")"; }
+}  // namespace quor
 
 namespace quor::testing {
 
