@@ -145,11 +145,12 @@ void DIBsurfaceobject::fill_polygon(std::span<const point> points, std::uint8_t 
         constexpr wide_integer far_off = wide_integer(1) << 40;  // well past any surface, still inside 64 bits
         return static_cast<std::int64_t>(std::clamp(x, -far_off, far_off));
     };
-    // Scan lines wholly above or below the surface still move the chains on.
-    for (std::int64_t y = least_y; y <= greatest_y; ++y) {
+    // Scan lines above the surface still move the chains on; below it nothing is left to do.
+    const std::int64_t last_line = std::min<std::int64_t>(greatest_y, std::int64_t(height_) - 1);
+    for (std::int64_t y = least_y; y <= last_line; ++y) {
         const std::int64_t x_a = x_on_line(a, y);
         const std::int64_t x_b = x_on_line(b, y);
-        if (y < 0 || y >= height_) continue;
+        if (y < 0) continue;
         const std::int64_t first = std::max<std::int64_t>(std::min(x_a, x_b), 0);
         const std::int64_t last = std::min<std::int64_t>(std::max(x_a, x_b), width_ - 1);
         if (first > last) continue;
