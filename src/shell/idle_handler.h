@@ -1,7 +1,7 @@
 #pragma once
 // The application's idle handler: called whenever the event queue is empty.
-// It sets `done` to true when the loop may wait for the next event, and
-// leaves it false to be called again at once.
+// `done` comes in true: left true, the loop waits for the next event; set
+// false, the handler is called again at once.
 
 #include <functional>
 
