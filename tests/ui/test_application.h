@@ -10,8 +10,9 @@ inline quorrings_application& test_application() {
     static int argc = 1;
     static char name[] = "quorrings_tests";
     static char* argv[] = {name, nullptr};
-    static quorrings_application application(argc, argv);
-    return application;
+    // Never destroyed: run at exit, its destructor would follow Qt's own globals out.
+    static quorrings_application* application = new quorrings_application(argc, argv);
+    return *application;
 }
 
 }  // namespace quor::testing
