@@ -1,11 +1,14 @@
 #include "ui/thinking_box_view.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QScreen>
+#include <QWindow>
 
 namespace quor {
 
@@ -14,6 +17,7 @@ namespace {
 constexpr int bar_strip_height = TThinking_box::bar_strip_height;
 constexpr int bar_top = 6;      // pixels inside the strip
 constexpr int bar_height = 13;  // pixels
+constexpr int exposure_wait_limit = 500;  // milliseconds
 
 QRect primary_screen_geometry() {
     QScreen* screen = QGuiApplication::primaryScreen();
@@ -103,6 +107,15 @@ void qt_thinking_box_view::set_bar_position(int position) {
 void qt_thinking_box_view::show_and_paint() {
     show();
     raise();
+    // The caller is about to be busy away from the event loop, and a window
+    // that the window system has not mapped yet shows nothing of what is
+    // painted into it. So wait for the mapping here, taking no input and
+    // running no timers (the idle handler among them) meanwhile.
+    QWindow* window = windowHandle();
+    QElapsedTimer waited;
+    waited.start();
+    while (window && !window->isExposed() && waited.elapsed() < exposure_wait_limit)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers, 5);
     repaint();
 }
 
