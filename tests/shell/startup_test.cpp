@@ -21,6 +21,7 @@ using testing::fake_thinking_box_view;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;
+using ::testing::Pair;
 
 // Records every step, progress box change and message in one log, so the
 // order across all of them is visible.
@@ -96,7 +97,12 @@ protected:
         display.desktop = {32, 1024, 768, 0, 0};
         steps.answers = {true};
     }
-    const display_mode starting_mode{32, 1024, 768, 60, 0};
+    // Exactly one switch to the 8-bit mode and one return to the starting mode.
+    void expect_switched_once_and_put_back() {
+        const display_mode eight_bit{8, 1024, 768, 60, mode_size_and_depth_fields};
+        const display_mode starting{32, 1024, 768, 60, 0};
+        EXPECT_THAT(display.changes, ElementsAre(Pair(eight_bit, false), Pair(starting, false)));
+    }
 
     recording_steps steps;
     fake_display_modes display;
@@ -141,8 +147,7 @@ TEST_F(startup_test, a_changed_mode_is_put_back_after_the_loop) {
     use_deep_desktop_and_agree();
     EXPECT_EQ(run(), 0);
     EXPECT_EQ(steps.log.back(), "message loop");
-    ASSERT_EQ(display.changes.size(), 2u);
-    EXPECT_EQ(display.changes.back(), std::make_pair(starting_mode, false));
+    expect_switched_once_and_put_back();
 }
 
 // Ending for want of a settings file must not leave the desktop in 8-bit colour.
@@ -152,16 +157,14 @@ TEST_F(startup_test, a_missing_settings_file_ends_with_code_zero_and_the_mode_pu
     steps.exit_code = 5;
     EXPECT_EQ(run(), 0);
     EXPECT_EQ(steps.log.back(), "library form");
-    ASSERT_EQ(display.changes.size(), 2u);
-    EXPECT_EQ(display.changes.back(), std::make_pair(starting_mode, false));
+    expect_switched_once_and_put_back();
 }
 
 TEST_F(startup_test, a_failing_step_still_puts_the_mode_back) {
     use_deep_desktop_and_agree();
     steps.throwing_step = "main window";
     EXPECT_THROW(run(), std::runtime_error);
-    ASSERT_EQ(display.changes.size(), 2u);
-    EXPECT_EQ(display.changes.back(), std::make_pair(starting_mode, false));
+    expect_switched_once_and_put_back();
 }
 
 }  // namespace
