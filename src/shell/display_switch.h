@@ -3,7 +3,7 @@
 // long as the program runs, and puts the starting mode back at exit.
 
 #include "shell/display_modes.h"
-#include "shell/message_box.h"
+#include "render/message_box.h"
 
 namespace quor {
 

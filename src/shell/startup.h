@@ -5,7 +5,7 @@
 
 #include "shell/display_switch.h"
 #include "shell/machine_checks.h"
-#include "shell/message_box.h"
+#include "render/message_box.h"
 #include "shell/thinking_box.h"
 
 namespace quor {

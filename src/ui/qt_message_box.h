@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "shell/message_box.h"
+#include "render/message_box.h"
 
 namespace quor {
 

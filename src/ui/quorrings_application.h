@@ -5,7 +5,7 @@
 
 #include <QApplication>
 
-#include "shell/message_box.h"
+#include "render/message_box.h"
 #include "ui/qt_message_box.h"
 
 namespace quor {

@@ -1,7 +1,7 @@
 #pragma once
 // A fresh temporary directory per test, and a message box that records.
 
-#include "render/message_box.h"
+#include "render/recording_message_box.h"
 
 #include <filesystem>
 #include <fstream>

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/message_box.h"
+#include "render/message_box.h"
 
 namespace quor::testing {
 
