@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 #include "engine/angle_tables.h"
@@ -125,6 +126,15 @@ TEST_F(about_demonstration_test, rotation_speeds_at_0_freeze_at_the_start_angles
         demonstration.advance_and_draw();
         EXPECT_DOUBLE_EQ(demonstration.rotation()[0], tables.cos_table[angle]) << speed;
         EXPECT_DOUBLE_EQ(demonstration.rotation()[2], tables.sin_table[angle]) << speed;
+    }
+
+    // The frame count passes its largest value and the turn goes on smoothly:
+    // (512 + 200 x (2^31 - 1)) mod 16384 is 312, and the next frame is 200 further.
+    demonstration.controls.y_rot.set_position(50);
+    demonstration.state.frame_count = std::numeric_limits<std::int32_t>::max() - 1;
+    for (const int angle : {312, 512}) {
+        demonstration.advance_and_draw();
+        EXPECT_DOUBLE_EQ(demonstration.rotation()[0], tables.cos_table[angle]) << angle;
     }
 }
 
