@@ -22,7 +22,7 @@ logical_palette numbered_palette() {
     return palette;
 }
 
-// Two bands of marks: image 0 has points in every shape-0 frame.
+// Images 0 and 1 marked in a sparse grid, so that shapes 0 and 1 have points to draw.
 about_images test_images() {
     about_images images;
     for (int row = 0; row < about_image_rows; row += 3)
