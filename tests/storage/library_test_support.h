@@ -1,14 +1,16 @@
 #pragma once
-// Fixture paths, whole-file helpers and a settings form for the settings library tests.
+// Fixture paths, whole-file helpers, a library's names and a settings form for the settings library tests.
 
 #include "engine/settings_controls.h"
 #include "storage/file_bytes.h"
+#include "storage/settings_library.h"
 
 #include <array>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quor::testing {
 
@@ -28,6 +30,12 @@ inline std::string file_text(const std::filesystem::path& path) {
 
 inline void put_file(const std::filesystem::path& path, std::string_view text) {
     std::ofstream(path, std::ios::binary).write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+inline std::vector<std::string> names_of(const settings_library& library) {
+    std::vector<std::string> names;
+    for (const Quor_setting& setting : library.settings) names.push_back(setting.name());
+    return names;
 }
 
 // The settings form with the palette files the fixtures name.

@@ -23,17 +23,12 @@ namespace {
 using testing::file_text;
 using testing::library_fixture;
 using testing::lzh_fixture;
+using testing::names_of;
 using testing::palette_form;
 using testing::put_file;
 
 constexpr const char* base_name = "Quor_Rings_32_Settings";
 const std::string one_plain_setting = "{ \r\nPlain one\r\n         Screensaver\tTRUE\r\n}\r\n";
-
-std::vector<std::string> names_of(const settings_library& library) {
-    std::vector<std::string> names;
-    for (const Quor_setting& setting : library.settings) names.push_back(setting.name());
-    return names;
-}
 
 std::set<std::string> files_in(const std::filesystem::path& directory) {
     std::set<std::string> names;

@@ -15,13 +15,8 @@ namespace {
 using testing::file_text;
 using testing::library_fixture;
 using testing::lzh_fixture;
+using testing::names_of;
 using testing::palette_form;
-
-std::vector<std::string> names_of(const settings_library& library) {
-    std::vector<std::string> names;
-    for (const Quor_setting& setting : library.settings) names.push_back(setting.name());
-    return names;
-}
 
 TEST(settings_library, reads_every_block_and_reports_damage_once) {
     struct read_case {
