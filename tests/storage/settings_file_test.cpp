@@ -259,7 +259,7 @@ TEST(settings_file, when_the_damaged_file_cannot_be_kept_it_is_not_replaced) {
     EXPECT_TRUE(files.library.library_modified);
 }
 
-TEST(settings_file, damaged_packed_files_load_what_they_can_with_one_message) {
+TEST(settings_file, damaged_packed_files_load_what_they_can_with_one_message_and_are_kept) {
     struct damage_case {
         const char* what;
         std::string bytes;
@@ -286,6 +286,10 @@ TEST(settings_file, damaged_packed_files_load_what_they_can_with_one_message) {
         if (c.settings == 0) {
             EXPECT_EQ(controls_to_lines(files.form, "x"), form_before) << c.what;
         }
+        // Saving over it keeps the damaged bytes, whatever they were.
+        files.library.library_modified = true;
+        ASSERT_EQ(files.save(true), save_result::saved) << c.what;
+        EXPECT_EQ(file_text(files.path(".cmp.damaged")), c.bytes) << c.what;
     }
 }
 
