@@ -12,6 +12,7 @@
 #include "storage/lzh_compressor.h"
 #include "storage/quor_setting.h"
 #include "storage/setting_conversion.h"
+#include "storage/settings_library.h"
 
 #include <QImage>
 
@@ -132,13 +133,13 @@ std::string settings_text(const std::filesystem::path& path) {
     return std::string(file.bytes.begin(), file.bytes.end());
 }
 
-Quor_setting find_setting(const std::string& text, const std::string& name, const std::filesystem::path& path) {
-    text_reader reader(text);
-    while (!reader.at_end()) {
-        Quor_setting setting;
-        if (!setting.ReadText(reader)) break;  // the rest is damaged; the settings before it count
+Quor_setting find_setting(const std::string& text, const std::string& name, const std::filesystem::path& path,
+                          message_box& messages) {
+    // Damage is reported; the settings before it still count.
+    settings_library library;
+    library.read_settings(text, messages);
+    for (const Quor_setting& setting : library.settings)
         if (!setting.control_strings.empty() && setting.name() == name) return setting;
-    }
     throw render_error(path.string() + ": no setting named \"" + name + "\"");
 }
 
@@ -150,9 +151,9 @@ std::filesystem::path program_directory(const char* argv0) {
 }
 
 int render(const arguments& options, const std::filesystem::path& program_dir) {
-    const Quor_setting setting = find_setting(settings_text(options.settings_file), options.name, options.settings_file);
-
     stderr_message_box messages;
+    const Quor_setting setting =
+        find_setting(settings_text(options.settings_file), options.name, options.settings_file, messages);
     settings_controls form;
     animation_palette palette(messages);
     palette.set_palette_dir(program_dir.string() + "/");
