@@ -1,6 +1,7 @@
 #include "storage/configuration.h"
 
 #include "engine/control_error.h"
+#include "storage/file_name_check.h"
 
 #include <string>
 
@@ -28,7 +29,10 @@ void read_configuration(options_controls& options, const std::filesystem::path& 
     const bool compressed = bag.ReadBool("Use_Compression", true);
     options.UseCompression.set_checked(compressed);
     options.SaveText.set_checked(!compressed);
-    options.Settings_file_name.set_text(bag.ReadString("Quor_settings_file", default_settings_file_name));
+    // A stored name that would lead outside the program's directory is not taken.
+    std::string file_name = bag.ReadString("Quor_settings_file", default_settings_file_name);
+    if (settings_file_name_problem(file_name)) file_name = default_settings_file_name;
+    options.Settings_file_name.set_text(file_name);
     options.min_seconds = text_to_integer(options.min_time.text());
     options.max_seconds = text_to_integer(options.max_time.text());
 }

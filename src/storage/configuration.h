@@ -14,7 +14,8 @@ inline constexpr const char* configuration_file_name = "Quor_Rings_32_Config.ini
 inline constexpr const char* default_settings_file_name = "Quor_Rings_32_Settings";
 
 // Missing file, section, key or empty value: that key's default. Values reach
-// the controls without any range check.
+// the controls without any range check; a settings file name that is not a
+// plain file name gives the default name.
 void read_configuration(options_controls& options, const std::filesystem::path& program_directory);
 
 // Writes the six options, keeping every other entry of the file. When a time box
