@@ -14,6 +14,11 @@ public:
         : control(std::move(name)), caption_(std::move(caption)) {}
 
     const std::string& caption() const { return caption_; }
+    void set_caption(std::string caption) {
+        if (caption_ == caption) return;
+        caption_ = std::move(caption);
+        state_changed();
+    }
     void click() {
         if (on_click) on_click(*this);
     }

@@ -1,0 +1,102 @@
+#include "shell/options_dialog.h"
+
+#include "storage/file_name_check.h"
+
+#include <string_view>
+
+namespace quor {
+
+namespace {
+
+std::string stripped(std::string_view text) {
+    auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    return std::string(text);
+}
+
+}  // namespace
+
+options_dialog::options_dialog(options_controls& options, message_box& messages, settings_library* library)
+    : options_(options), messages_(messages), library_(library),
+      accepted_file_name_(options.Settings_file_name.text()) {
+    auto changing = [this](up_down& sender, bool& allow) { UpDown2Changing(sender, allow); };
+    options_.UpDown1.on_changing = changing;
+    options_.UpDown2.on_changing = changing;
+    options_.Settings_file_name.on_change = [this](edit_box&) { Settings_file_nameChange(); };
+    options_.UseCompression.on_click = [this](radio_button&) { UseCompressionClick(); };
+    options_.SaveText.on_click = [this](radio_button&) { UseCompressionClick(); };
+    options_.OK_btn.on_click = [this](button&) { OK_btnClick(); };
+}
+
+options_dialog::~options_dialog() {
+    options_.UpDown1.on_changing = nullptr;
+    options_.UpDown2.on_changing = nullptr;
+    options_.Settings_file_name.on_change = nullptr;
+    options_.UseCompression.on_click = nullptr;
+    options_.SaveText.on_click = nullptr;
+    options_.OK_btn.on_click = nullptr;
+}
+
+void options_dialog::FormShow() {
+    modal_result_ = still_open;
+    file_name_hint.set_caption({});
+    accepted_file_name_ = options_.Settings_file_name.text();
+    options_.min_seconds = read_time_value(options_.min_time.text());
+    options_.max_seconds = read_time_value(options_.max_time.text());
+}
+
+bool options_dialog::time_exit(edit_box& box, std::int32_t& seconds) {
+    seconds = read_time_value(box.text());
+    box.set_text(std::to_string(seconds));
+    if (seconds >= 1) return true;
+    focus_back = &box;
+    return false;
+}
+
+bool options_dialog::min_timeExit() { return time_exit(options_.min_time, options_.min_seconds); }
+
+bool options_dialog::max_timeExit() { return time_exit(options_.max_time, options_.max_seconds); }
+
+void options_dialog::OK_btnClick() {
+    min_timeExit();
+    max_timeExit();
+    const std::int32_t shortest = options_.min_seconds;
+    const std::int32_t longest = options_.max_seconds;
+    auto in_range = [](std::int32_t seconds) {
+        return seconds >= options_controls::shortest_time && seconds <= options_controls::longest_time;
+    };
+    if (!in_range(shortest) || !in_range(longest) || longest <= shortest) {
+        messages_.show_message(invalid_times_message);
+        return;
+    }
+    modal_result_ = closed_with_ok;
+    if (on_close) on_close();
+}
+
+void options_dialog::UpDown2Changing(up_down&, bool& allow_change) {
+    allow_change = options_.UpDown2.position() > options_.UpDown1.position();
+}
+
+void options_dialog::Settings_file_nameChange() {
+    edit_box& box = options_.Settings_file_name;
+    const std::string name = stripped(box.text());
+    // Setting the text runs this handler again, with the final text.
+    if (name != box.text()) return box.set_text(name);
+    if (const std::optional<std::string> problem = settings_file_name_problem(name)) {
+        file_name_hint.set_caption(*problem);
+        return box.set_text(accepted_file_name_);
+    }
+    if (name == accepted_file_name_) return;
+    accepted_file_name_ = name;
+    file_name_hint.set_caption({});
+    mark_library_modified();
+}
+
+void options_dialog::UseCompressionClick() { mark_library_modified(); }
+
+void options_dialog::mark_library_modified() {
+    if (library_) library_->library_modified = true;
+}
+
+}  // namespace quor
