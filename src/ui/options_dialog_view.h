@@ -1,0 +1,66 @@
+#pragma once
+// The options dialog "Options": 334 x 359 client pixels, no Cancel. Every
+// widget shows one control of `options_controls` and every change reaches the
+// control at once; OK checks the two times and closes.
+
+#include <QDialog>
+
+#include "shell/options_dialog.h"
+
+class QAbstractButton;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+
+namespace quor {
+
+class options_dialog_view final : public QDialog {
+public:
+    static constexpr int client_width = 334;   // pixels
+    static constexpr int client_height = 359;  // pixels
+
+    // `dialog` must outlive the view; its controls are shown by this view alone.
+    explicit options_dialog_view(options_dialog& dialog, QWidget* parent = nullptr);
+    ~options_dialog_view() override;
+
+    // Shows the dialog modally until OK accepts the times; always 1.
+    int show_modal();
+
+    options_dialog& dialog() { return dialog_; }
+    QLineEdit* min_time() const { return min_time_; }
+    QLineEdit* max_time() const { return max_time_; }
+    QLineEdit* file_name() const { return file_name_; }
+    QLabel* file_name_hint() const { return file_name_hint_; }
+    QPushButton* ok_button() const { return ok_button_; }
+    QToolButton* step_button(bool maximum, bool up) const;
+    void refresh();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // No Cancel: Escape and the close request do nothing.
+    void reject() override {}
+
+private:
+    void build();
+    void take_focus_back();
+
+    options_dialog& dialog_;
+    QCheckBox* run_mode_ = nullptr;
+    QCheckBox* start_mode_ = nullptr;
+    QRadioButton* cycle_tagged_ = nullptr;
+    QRadioButton* cycle_all_ = nullptr;
+    QLineEdit* min_time_ = nullptr;
+    QLineEdit* max_time_ = nullptr;
+    QToolButton* steps_[2][2] = {};  // [maximum][up]
+    QRadioButton* use_compression_ = nullptr;
+    QRadioButton* save_text_ = nullptr;
+    QLineEdit* file_name_ = nullptr;
+    QLabel* file_name_hint_ = nullptr;
+    QPushButton* ok_button_ = nullptr;
+};
+
+}  // namespace quor
