@@ -31,4 +31,11 @@ std::string to_upper(std::string_view text) {
     return result;
 }
 
+std::string_view trim_blanks(std::string_view text) {
+    auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
 }  // namespace quor

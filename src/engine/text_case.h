@@ -11,5 +11,7 @@ bool equal_ignoring_case(std::string_view a, std::string_view b);
 // Negative, zero or positive, as for a sort that ignores case.
 int compare_ignoring_case(std::string_view a, std::string_view b);
 std::string to_upper(std::string_view text);
+// Without blanks and control characters (anything up to and including space) at both ends.
+std::string_view trim_blanks(std::string_view text);
 
 }  // namespace quor

@@ -1,5 +1,6 @@
 #include "shell/library_dialog.h"
 
+#include "engine/text_case.h"
 #include "storage/file_name_check.h"
 #include "storage/setting_conversion.h"
 
@@ -10,20 +11,9 @@ namespace quor {
 
 namespace text = library_dialog_text;
 
-namespace {
-
-std::string_view stripped(std::string_view line) {
-    auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    while (!line.empty() && blank(line.front())) line.remove_prefix(1);
-    while (!line.empty() && blank(line.back())) line.remove_suffix(1);
-    return line;
-}
-
-}  // namespace
-
 std::vector<std::string> setting_text_view(const Quor_setting& setting) {
     std::vector<std::string> lines;
-    for (const std::string& line : setting.control_strings) lines.emplace_back(stripped(line));
+    for (const std::string& line : setting.control_strings) lines.emplace_back(trim_blanks(line));
     if (!lines.empty()) lines.insert(lines.begin() + 1, " ");
     return lines;
 }

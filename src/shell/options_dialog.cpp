@@ -1,21 +1,11 @@
 #include "shell/options_dialog.h"
 
+#include "engine/text_case.h"
 #include "storage/file_name_check.h"
 
 #include <string_view>
 
 namespace quor {
-
-namespace {
-
-std::string stripped(std::string_view text) {
-    auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    return std::string(text);
-}
-
-}  // namespace
 
 options_dialog::options_dialog(options_controls& options, message_box& messages, settings_library* library)
     : options_(options), messages_(messages), library_(library),
@@ -80,7 +70,7 @@ void options_dialog::UpDown2Changing(up_down&, bool& allow_change) {
 
 void options_dialog::Settings_file_nameChange() {
     edit_box& box = options_.Settings_file_name;
-    const std::string name = stripped(box.text());
+    const std::string name(trim_blanks(box.text()));
     // Setting the text runs this handler again, with the final text.
     if (name != box.text()) return box.set_text(name);
     if (const std::optional<std::string> problem = settings_file_name_problem(name)) {

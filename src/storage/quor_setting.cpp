@@ -1,6 +1,7 @@
 #include "storage/quor_setting.h"
 
 #include "engine/control_error.h"
+#include "engine/text_case.h"
 #include "storage/setting_conversion.h"
 #include "storage/setting_lines.h"
 
@@ -8,14 +9,6 @@ namespace quor {
 namespace {
 
 constexpr std::string_view tag_name = "Screensaver";
-
-// Removes control characters and blanks (anything up to and including space) at both ends.
-std::string_view trim(std::string_view text) {
-    auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    return text;
-}
 
 bool contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
@@ -26,7 +19,7 @@ bool Quor_setting::ReadText(text_reader& stream) {
     std::string line = read_line(stream);
     if (line.empty() || line.front() != '{') return false;
     line.front() = ' ';
-    if (std::string_view name = trim(line); !name.empty()) {
+    if (std::string_view name = trim_blanks(line); !name.empty()) {
         control_strings.emplace_back(name);
     } else {
         // The writer puts the name on a line of its own. Take that line whole,
