@@ -33,5 +33,5 @@ int main(int argc, char** argv) {
     view.open_help = [&] { help.show_page(quor::help_page_path(program_dir)); };
     view.had_to_wait = [] { return true; };
     if (what == "help") QTimer::singleShot(300, [&] { view.open_help(); });
-    return view.show_modal() == quor::modal_result_ok ? 0 : 2;
+    return view.show_modal() == quor::settings_form::closed_with_ok ? 0 : 2;
 }

@@ -25,19 +25,19 @@ struct settings_form_hooks {
     std::function<bool()> had_to_wait;  // the last regulated frame waited for its time slot
 };
 
-// Modal results.
-inline constexpr int modal_result_none = 0;
-inline constexpr int modal_result_ok = 1;
-inline constexpr int modal_result_cancel = 2;
-
-inline constexpr int virtual_key_f1 = 0x70;
-
 // Colours of the speed check mark, as 0x00BBGGRR.
 inline constexpr std::uint32_t could_go_faster_colour = 0x008000;  // green
 inline constexpr std::uint32_t running_flat_out_colour = 0x000080;  // maroon
 
 class settings_form {
 public:
+    // Modal results.
+    static constexpr int still_open = 0;
+    static constexpr int closed_with_ok = 1;
+    static constexpr int closed_with_cancel = 2;
+
+    static constexpr int virtual_key_f1 = 0x70;
+
     // FormCreate: binds the handlers to the controls' events, fills
     // palette_list from the palette directory and moves speed_scroll to the
     // designed speed. `controls` and `hooks` must outlive the form.
@@ -58,7 +58,7 @@ public:
     // 0 while the form is open; 1 after OK, 2 after Cancel or when the program ends.
     int modal_result() const { return modal_result_; }
     // The program is ending while the form is open: it closes as for Cancel.
-    void end_for_program_exit() { set_modal_result(modal_result_cancel); }
+    void end_for_program_exit() { set_modal_result(closed_with_cancel); }
     // Runs when a handler closes the form.
     std::function<void()> on_close;
 
@@ -78,7 +78,7 @@ private:
 
     settings_controls& controls_;
     settings_form_hooks& hooks_;
-    int modal_result_ = modal_result_none;
+    int modal_result_ = still_open;
     std::uint32_t fix_speed_check_colour_ = running_flat_out_colour;
 };
 

@@ -340,7 +340,7 @@ int settings_form_view::show_modal() {
     exec();
     // Nothing the form opened stays up without it.
     for (QDialog* child : findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) child->hide();
-    return form_.modal_result() == modal_result_ok ? modal_result_ok : modal_result_cancel;
+    return form_.modal_result() == settings_form::closed_with_ok ? settings_form::closed_with_ok : settings_form::closed_with_cancel;
 }
 
 void settings_form_view::end_for_program_exit() { form_.end_for_program_exit(); }
@@ -366,7 +366,7 @@ void settings_form_view::scroll_palette_list() {
 
 bool settings_form_view::key_pressed(QKeyEvent* event) {
     const int key = event->key();
-    const int virtual_key = key >= Qt::Key_F1 && key <= Qt::Key_F24 ? virtual_key_f1 + (key - Qt::Key_F1) : 0;
+    const int virtual_key = key >= Qt::Key_F1 && key <= Qt::Key_F24 ? settings_form::virtual_key_f1 + (key - Qt::Key_F1) : 0;
     return virtual_key != 0 && form_.FormKeyDown(virtual_key);
 }
 
@@ -382,7 +382,7 @@ void settings_form_view::keyPressEvent(QKeyEvent* event) {
 }
 
 void settings_form_view::reject() {
-    if (form_.modal_result() != modal_result_none) QDialog::reject();
+    if (form_.modal_result() != settings_form::still_open) QDialog::reject();
 }
 
 }  // namespace quor

@@ -82,7 +82,7 @@ TEST_F(settings_form_test, each_showing_colours_the_speed_check_mark_and_forgets
     waited = false;
     form().FormShow();
     EXPECT_EQ(form().fix_speed_check_colour(), 0x000080u);
-    EXPECT_EQ(form().modal_result(), modal_result_none);
+    EXPECT_EQ(form().modal_result(), settings_form::still_open);
 
     hooks.had_to_wait = nullptr;
     form().FormShow();
@@ -230,23 +230,23 @@ TEST_F(settings_form_test, buttons_close_the_form_or_reach_the_other_dialogs) {
     controls.Save_btn.click();
     controls.Mode_btn.click();
     controls.About_btn.click();
-    EXPECT_TRUE(form().FormKeyDown(virtual_key_f1));
+    EXPECT_TRUE(form().FormKeyDown(settings_form::virtual_key_f1));
     EXPECT_FALSE(form().FormKeyDown(0x71));
     EXPECT_EQ(calls, (lines{"load", "load", "save", "options", "about", "help"}));
-    EXPECT_EQ(form().modal_result(), modal_result_none) << "none of these closes the form";
+    EXPECT_EQ(form().modal_result(), settings_form::still_open) << "none of these closes the form";
     EXPECT_EQ(closings, 0);
 
     // After a load, Cancel still reports 2: the main window puts the snapshot back.
     controls.Can_btn.click();
-    EXPECT_EQ(form().modal_result(), modal_result_cancel);
+    EXPECT_EQ(form().modal_result(), settings_form::closed_with_cancel);
     form().FormShow();
     controls.OK_btn.click();
-    EXPECT_EQ(form().modal_result(), modal_result_ok);
+    EXPECT_EQ(form().modal_result(), settings_form::closed_with_ok);
     form().FormShow();
     controls.Kill_btn.click();
     EXPECT_EQ(calls.back(), "kill");
     form().end_for_program_exit();
-    EXPECT_EQ(form().modal_result(), modal_result_cancel);
+    EXPECT_EQ(form().modal_result(), settings_form::closed_with_cancel);
     EXPECT_EQ(closings, 3);
 }
 
@@ -256,9 +256,9 @@ TEST_F(settings_form_test, empty_hooks_do_nothing) {
                          &controls.Kill_btn}) {
         each->click();
     }
-    EXPECT_TRUE(form().FormKeyDown(virtual_key_f1));
+    EXPECT_TRUE(form().FormKeyDown(settings_form::virtual_key_f1));
     EXPECT_FALSE(controls.setting_loaded);
-    EXPECT_EQ(form().modal_result(), modal_result_none);
+    EXPECT_EQ(form().modal_result(), settings_form::still_open);
 }
 
 TEST_F(settings_form_test, leaves_the_controls_unbound_when_it_goes) {
