@@ -1,5 +1,6 @@
 #include "ui/settings_form_view.h"
 
+#include <initializer_list>
 #include <string>
 #include <tuple>
 
@@ -38,6 +39,12 @@ QFont form_font() {
     return font;
 }
 
+// The label text beside a bar is the catalogue's caption.
+QString caption_of(const scroll_bar& control) {
+    const parameter* entry = find_parameter(control.name());
+    return entry ? text_of(entry->caption) : QString();
+}
+
 // Places the widgets of one panel; positions are relative to the panel.
 class panel_builder {
 public:
@@ -73,11 +80,19 @@ public:
         return widget;
     }
 
-    // A row of its caption (the catalogue's label text) and its bar.
-    QScrollBar* captioned_bar(scroll_bar& control, const QString& caption, int top, int label_left = 5,
-                              int bar_left = 104) {
-        text(caption, QRect(label_left, top, bar_left - label_left - 4, bar_height));
+    // A row of a bar's caption and the bar.
+    QScrollBar* captioned_bar(scroll_bar& control, int top, int label_left = 5) {
+        text(caption_of(control), QRect(label_left, top, bar_left - label_left - 4, bar_height));
         return bar(control, QRect(bar_left, top, panel_->width() - bar_left - 5, bar_height));
+    }
+
+    // Rows of captioned bars from `top` down, a line between captions and bars.
+    void captioned_bars(std::initializer_list<scroll_bar*> bars, int top, int label_left = 5) {
+        separator(bar_left - 4, top - 1, int(bars.size()) * row_height - 2);
+        for (scroll_bar* each : bars) {
+            captioned_bar(*each, top, label_left);
+            top += row_height;
+        }
     }
 
     QCheckBox* check(check_box& control, QRect area) {
@@ -115,18 +130,14 @@ public:
     }
 
 private:
+    static constexpr int bar_left = 104;  // pixels, where captioned bars start
+
     static void name(QWidget& widget, const control& control) {
         widget.setObjectName(QString::fromStdString(control.name()));
     }
 
     QFrame* panel_;
 };
-
-// The label text beside a bar is the catalogue's caption.
-QString caption_of(const scroll_bar& control) {
-    const parameter* entry = find_parameter(control.name());
-    return entry ? text_of(entry->caption) : QString();
-}
 
 }  // namespace
 
@@ -155,17 +166,11 @@ settings_form_view::~settings_form_view() {
 
 void settings_form_view::build() {
     settings_controls& c = controls_;
-    const auto caption = caption_of;
 
     {
         panel_builder p(*this, "Panel_00", QRect(2, 4, 230, 118));
         p.check(c.Screensaver, QRect(5, 100, 100, 14));
-        int top = 5;
-        for (scroll_bar* bar : {&c.max_polygons, &c.vanishing, &c.perspective, &c.magnification}) {
-            p.captioned_bar(*bar, caption(*bar), top);
-            top += row_height;
-        }
-        p.separator(100, 4, 4 * row_height - 2);
+        p.captioned_bars({&c.max_polygons, &c.vanishing, &c.perspective, &c.magnification}, 5);
         p.check(c.in_out, QRect(5, 80, 70, 16));
         p.check(c.rub_out, QRect(5, 98, 80, 16));
         p.check(c.hide_cursor, QRect(104, 80, 110, 16));
@@ -174,12 +179,7 @@ void settings_form_view::build() {
         panel_builder p(*this, "Panel_01", QRect(2, 126, 230, 100));
         p.text(QStringLiteral("Aspect distortion"), QRect(5, 4, 120, 14));
         p.check(c.aspect_sync, QRect(146, 3, 80, 16));
-        int top = 22;
-        for (scroll_bar* bar : {&c.aspect_a_x, &c.aspect_a_y, &c.aspect_f_x, &c.aspect_f_y}) {
-            p.captioned_bar(*bar, caption(*bar), top);
-            top += row_height;
-        }
-        p.separator(100, 21, 4 * row_height - 2);
+        p.captioned_bars({&c.aspect_a_x, &c.aspect_a_y, &c.aspect_f_x, &c.aspect_f_y}, 22);
     }
     {
         panel_builder p(*this, "Panel_02", QRect(2, 230, 230, 210));
@@ -187,23 +187,12 @@ void settings_form_view::build() {
         p.push(c.rot_zero, QRect(164, 3, 60, 18));
         p.radio(c.no_rotation, QRect(5, 22, 200, 16));
         p.radio(c.sin_rotation, QRect(5, 39, 210, 16));
-        int top = 57;
-        for (scroll_bar* bar : {&c.ampl, &c.freq, &c.precess}) {
-            p.captioned_bar(*bar, caption(*bar), top, 20);
-            top += row_height;
-        }
+        p.captioned_bars({&c.ampl, &c.freq, &c.precess}, 57, 20);
         p.radio(c.ran_rotation, QRect(5, 112, 210, 16));
-        top = 130;
-        for (scroll_bar* bar : {&c.max_rot_speed, &c.min_rot_speed}) {
-            p.captioned_bar(*bar, caption(*bar), top, 20);
-            top += row_height;
-        }
+        p.captioned_bars({&c.max_rot_speed, &c.min_rot_speed}, 130, 20);
         p.radio(c.rot_ran_per, QRect(20, 167, 80, 16));
         p.radio(c.rot_ran_ran, QRect(104, 167, 80, 16));
-        p.captioned_bar(c.rot_ran_freq, caption(c.rot_ran_freq), 186, 20);
-        p.separator(100, 56, 3 * row_height - 2);
-        p.separator(100, 129, 2 * row_height - 2);
-        p.separator(100, 185, row_height - 2);
+        p.captioned_bars({&c.rot_ran_freq}, 186, 20);
     }
     {
         panel_builder p(*this, "Panel_10", QRect(236, 4, 212, 148));
@@ -214,7 +203,7 @@ void settings_form_view::build() {
         for (int index = 0; index < 10; ++index) {
             const int left = first_left + index * 20;
             p.bar(*bars[index], QRect(left, 21, 16, 80));
-            p.text(caption(*bars[index]), QRect(left - 2, 102, 20, 13), Qt::AlignCenter);
+            p.text(caption_of(*bars[index]), QRect(left - 2, 102, 20, 13), Qt::AlignCenter);
         }
         p.push(c.PDF_zero, QRect(6, 121, 60, 21));
         p.text(QStringLiteral("Sides"), QRect(70, 121, 72, 21), Qt::AlignCenter);
@@ -253,9 +242,7 @@ void settings_form_view::build() {
         icon->setPixmap(icon_picture());
         p.push(c.Button1, QRect(150, 58, 56, 21));
 
-        p.captioned_bar(c.palette_inc, caption(c.palette_inc), 93);
-        p.captioned_bar(c.colour_step, caption(c.colour_step), 93 + row_height);
-        p.separator(100, 92, 2 * row_height - 2);
+        p.captioned_bars({&c.palette_inc, &c.colour_step}, 93);
         p.text(QStringLiteral("Pause mode (right button)"), QRect(5, 134, 200, 14));
         p.radio(c.pause_freeze, QRect(20, 151, 180, 16));
         p.radio(c.pause_continue, QRect(20, 169, 180, 16));
@@ -274,21 +261,21 @@ void settings_form_view::build() {
         p.text(QStringLiteral("Shape changing"), QRect(5, 4, 120, 14));
         p.radio(c.shape_per, QRect(20, 21, 80, 16));
         p.radio(c.shape_ran, QRect(104, 21, 80, 16));
-        p.captioned_bar(c.shape_freq, caption(c.shape_freq), 40, 20);
+        p.captioned_bar(c.shape_freq, 40, 20);
     }
     {
         panel_builder p(*this, "Panel_21", QRect(452, 68, 230, 220));
         p.text(QStringLiteral("Motion control"), QRect(5, 4, 120, 14));
         p.radio(c.no_motion, QRect(5, 21, 100, 16));
         p.radio(c.mouse_motion, QRect(104, 21, 110, 16));
-        p.captioned_bar(c.mot_b_damping, caption(c.mot_b_damping), 40, 20);
+        p.captioned_bar(c.mot_b_damping, 40, 20);
         p.radio(c.ran_fluid_motion, QRect(5, 59, 200, 16));
         // The distribution belongs to the fluid motion: indented under it.
         p.separator(12, 77, 17);
         p.radio(c.ran_gaussian, QRect(20, 77, 84, 16));
         p.radio(c.ran_uniform, QRect(104, 77, 84, 16));
         p.radio(c.ran_jump_motion, QRect(5, 97, 200, 16));
-        p.captioned_bar(c.mot_ran_freq, caption(c.mot_ran_freq), 116, 20);
+        p.captioned_bar(c.mot_ran_freq, 116, 20);
         p.radio(c.par_motion, QRect(5, 135, 200, 16));
         const QString rows[] = {QStringLiteral("f"), QStringLiteral("r"), QStringLiteral("s")};
         scroll_bar* left_column[] = {&c.mot_par_a, &c.mot_par_b, &c.mot_par_c};
