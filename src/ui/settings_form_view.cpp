@@ -15,6 +15,7 @@
 #include <QSignalBlocker>
 
 #include "engine/parameter_catalogue.h"
+#include "shell/startup_text.h"
 #include "ui/control_bindings.h"
 #include "ui/form_pictures.h"
 #include "ui/thinking_box_view.h"
@@ -146,7 +147,7 @@ settings_form_view::settings_form_view(settings_controls& controls, const animat
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint),
       controls_(controls),
       form_(controls, *this, palette) {
-    setWindowTitle(QStringLiteral("Quorrings from Kestovar Version 32_1.0"));
+    setWindowTitle(text_of(startup_text::application_title) + QStringLiteral(" Version 32_1.0"));
     setWindowIcon(QIcon(icon_picture()));
     setFont(form_font());
     setFixedSize(client_width, client_height);
