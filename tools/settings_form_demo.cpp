@@ -29,8 +29,7 @@ int main(int argc, char** argv) {
     controls.fix_speed.set_checked(true);
     controls.f_speed.set_caption("58");
 
-    quor::help_window help(&view);
-    view.open_help = [&] { help.show_page(quor::help_page_path(program_dir)); };
+    view.open_help = quor::help_opener(view, program_dir);
     view.had_to_wait = [] { return true; };
     if (what == "help") QTimer::singleShot(300, [&] { view.open_help(); });
     return view.show_modal() == quor::settings_form::closed_with_ok ? 0 : 2;

@@ -1,5 +1,6 @@
 #include "ui/help_window.h"
 
+#include <QPointer>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -31,6 +32,15 @@ void help_window::show_page(const std::filesystem::path& page) {
 
 std::filesystem::path help_page_path(const std::string& program_dir) {
     return std::filesystem::path(program_dir + std::string(help_page_name));
+}
+
+std::function<void()> help_opener(QWidget& parent, const std::string& program_dir) {
+    return [parent = QPointer<QWidget>(&parent), page = help_page_path(program_dir),
+            window = QPointer<help_window>()]() mutable {
+        if (!parent) return;
+        if (!window) window = new help_window(parent);
+        window->show_page(page);
+    };
 }
 
 }  // namespace quor

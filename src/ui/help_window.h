@@ -3,6 +3,7 @@
 // F1 on the settings form opens it.
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -32,5 +33,9 @@ private:
 
 // program_dir ends with a separator.
 std::filesystem::path help_page_path(const std::string& program_dir);
+
+// What F1 on a form does: shows the help page beside the program in one help
+// window over `parent`, made at the first call and kept by `parent`.
+std::function<void()> help_opener(QWidget& parent, const std::string& program_dir);
 
 }  // namespace quor

@@ -40,5 +40,17 @@ TEST(help_window, says_where_it_looked_when_the_page_is_missing) {
     EXPECT_TRUE(window.browser()->toPlainText().contains(QStringLiteral("/nonexistent/quorrings/Quor_Rings_32_Help.html")));
 }
 
+TEST(help_window, f1_opens_one_window_over_the_form_that_asked) {
+    testing::test_application();
+    QWidget form;
+    const std::function<void()> open_help = help_opener(form, source_data_dir);
+    open_help();
+    open_help();
+    const auto windows = form.findChildren<help_window*>();
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_TRUE(windows.front()->isVisible());
+    EXPECT_TRUE(windows.front()->browser()->toPlainText().contains(QStringLiteral("Quorrings")));
+}
+
 }  // namespace
 }  // namespace quor
