@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QPushButton>
 
 namespace quor {
 namespace {
@@ -125,6 +126,26 @@ QPixmap icon_picture() {
         painter.drawPolyline(regular_polygon(QPointF(16, 16), radius, sides[ring], 0.06 * ring - 0.25));
     }
     return pixmap;
+}
+
+QFont form_font() {
+    // Bold 8 point at the old screens' 96 dots per inch: 11 pixels.
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    font.setBold(true);
+    return font;
+}
+
+QPushButton* glyph_button(glyph_kind kind, QWidget* parent) {
+    auto* widget = new QPushButton(parent);
+    const QIcon glyph = button_glyph(kind, parent->font());
+    widget->setIcon(glyph);
+    widget->setIconSize(glyph.availableSizes().value(0));
+    widget->setToolTip(kind == glyph_kind::ok ? QStringLiteral("OK") : QStringLiteral("Cancel"));
+    return widget;
 }
 
 }  // namespace quor

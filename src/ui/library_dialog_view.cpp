@@ -13,24 +13,15 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStandardItemModel>
-#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTextOption>
 
+#include "ui/form_pictures.h"
 #include "ui/screen_queries.h"
 #include "ui/thinking_box_view.h"
 
 namespace quor {
-
-QFont dialog_font() {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    font.setBold(true);
-    return font;
-}
 
 namespace {
 
@@ -112,7 +103,7 @@ public:
             const bool selected = index.row() == dialog_.settings_list.row();
             painter->fillRect(cell, selected ? colours.highlight() : colours.button());
             painter->setPen(selected ? colours.highlightedText().color() : colours.windowText().color());
-            painter->setFont(dialog_font());
+            painter->setFont(form_font());
             painter->drawText(cell.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                               index.data().toString());
         } else if (model_.tagged(index.row())) {
@@ -125,7 +116,7 @@ public:
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override {
         auto* editor = new QLineEdit(parent);
         editor->setFrame(false);
-        editor->setFont(dialog_font());
+        editor->setFont(form_font());
         editor->setObjectName(QStringLiteral("name_editor"));
         QObject::connect(editor, &QLineEdit::textEdited,
                          [this](const QString& text) { dialog_.settings_list_typed(text.toStdString()); });
@@ -149,7 +140,7 @@ private:
 library_dialog_view::library_dialog_view(library_dialog& dialog, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), dialog_(dialog) {
     setWindowTitle(QStringLiteral("Available settings"));
-    setFont(dialog_font());
+    setFont(form_font());
     setFixedSize(client_width, client_height);
     build();
     dialog_.on_close = [this] { done(dialog_.modal_result()); };
@@ -218,7 +209,7 @@ void library_dialog_view::build() {
     text_view_->setReadOnly(true);
     text_view_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text_view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont text_font = dialog_font();
+    QFont text_font = form_font();
     text_font.setItalic(true);
     text_view_->setFont(text_font);
     // Tab stops in dialog units: a quarter of the font's average character width.
@@ -244,7 +235,7 @@ void library_dialog_view::build() {
         after_event();
     });
 
-    ok_button_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("OK"), this);
+    ok_button_ = glyph_button(glyph_kind::ok, this);
     ok_button_->setObjectName(QStringLiteral("Ok_btn"));
     ok_button_->setGeometry(79, 351, 63, 39);
     ok_button_->setAutoDefault(false);
@@ -252,8 +243,7 @@ void library_dialog_view::build() {
         dialog_.Ok_btnClick();
         after_event();
     });
-    cancel_button_ =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Cancel"), this);
+    cancel_button_ = glyph_button(glyph_kind::cancel, this);
     cancel_button_->setObjectName(QStringLiteral("Can_btn"));
     cancel_button_->setGeometry(179, 351, 63, 39);
     cancel_button_->setAutoDefault(false);

@@ -76,7 +76,4 @@ private:
     bool refreshing_ = false;
 };
 
-// The font of the program's dialogs: a small bold sans serif.
-QFont dialog_font();
-
 }  // namespace quor

@@ -7,11 +7,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 
-#include "ui/library_dialog_view.h"
+#include "ui/form_pictures.h"
 #include "ui/thinking_box_view.h"
 
 #include <vector>
@@ -45,7 +44,7 @@ std::vector<control*> shown_controls(options_controls& c) {
 options_dialog_view::options_dialog_view(options_dialog& dialog, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), dialog_(dialog) {
     setWindowTitle(QStringLiteral("Options"));
-    setFont(dialog_font());
+    setFont(form_font());
     setFixedSize(client_width, client_height);
     build();
     for (control* shown : shown_controls(dialog_.options())) shown->on_state_changed = [this] { refresh(); };
@@ -124,7 +123,7 @@ void options_dialog_view::build() {
     hint_colours.setColor(QPalette::WindowText, QColor(0x80, 0, 0));
     file_name_hint_->setPalette(hint_colours);
 
-    ok_button_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("OK"), this);
+    ok_button_ = glyph_button(glyph_kind::ok, this);
     ok_button_->setGeometry(137, 310, 63, 39);
     ok_button_->setAutoDefault(false);
     connect(ok_button_, &QPushButton::clicked, this, [this] {

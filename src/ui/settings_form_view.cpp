@@ -29,17 +29,6 @@ constexpr int list_row_height = 13;  // pixels, one palette list row
 
 QString text_of(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
-QFont form_font() {
-    // Bold 8 point at the old screens' 96 dots per inch: 11 pixels.
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Nimbus Sans"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    font.setBold(true);
-    return font;
-}
-
 // The label text beside a bar is the catalogue's caption.
 QString caption_of(const scroll_bar& control) {
     const parameter* entry = find_parameter(control.name());
