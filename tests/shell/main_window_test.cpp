@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "recording_rings.h"
 #include "render/recording_message_box.h"
 #include "shell/fake_tick_clock.h"
 #include "storage/setting_conversion.h"
@@ -19,31 +20,8 @@ namespace {
 
 constexpr std::int64_t ticks_per_second = 1'000'000;
 
-// What the window did to its engines.
-struct engine_log {
-    int built = 0;
-    int steps = 0;
-    int repaints = 0;
-    bool fail_next_build = false;
-};
-
-class recording_rings final : public ring_animation {
-public:
-    explicit recording_rings(engine_log& log) : log_(log) {}
-    void cyclerings(index_buffer& target) override {
-        ++log_.steps;
-        target.set_pixel(0, 0, 99);
-    }
-    void draw_all_rings(index_buffer&) const override { ++log_.repaints; }
-
-private:
-    engine_log& log_;
-};
-
-class no_cursors final : public cursor_selector {
-public:
-    void select_cursor(int) override {}
-};
+using testing::engine_log;
+using testing::no_cursors;
 
 // A palette directory with one file of 20 distinct colours, removed afterwards.
 class palette_folder {
@@ -100,11 +78,7 @@ protected:
                 cursors,
                 clock,
                 folder.program_dir(),
-                [this](ring_environment&) -> std::unique_ptr<ring_animation> {
-                    if (engines.fail_next_build) throw std::runtime_error("damaged palette");
-                    ++engines.built;
-                    return std::make_unique<recording_rings>(engines);
-                },
+                testing::recording_factory(engines),
                 [this] { return settings_form(); },
                 [this](bool tagged_only) { picks.push_back(tagged_only); },
                 [this] { return about_box_visible; }};
