@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <exception>
 #include <limits>
 
 namespace quor {
@@ -47,7 +48,13 @@ main_window::main_window(const main_window_services& services, int width, int he
                    services.messages, services.cursors, mouse_,
                    screen_geometry::for_size(screen_.width(), screen_.height()), services.program_dir},
       regulator_(services.clock) {
-    rings_ = services_.make_rings(environment_);
+    // A window without an engine still opens, shows the error as the
+    // top-level handler would, and runs until a rebuild succeeds.
+    try {
+        rings_ = services_.make_rings(environment_);
+    } catch (const std::exception& error) {
+        services_.messages.show_message(error.what());
+    }
     restart_speed_and_phase();
     last_cycle_ = now();
 }
@@ -82,7 +89,7 @@ void main_window::idle_frame(bool& done) {
     }
     if (!settings_open_) {
         regulator_.run_frame(form.fix_speed.checked(), [this] {
-            if (!paused_) {
+            if (!paused_ && rings_) {
                 rings_->cyclerings(screen_);
                 ++picture_version_;
             }

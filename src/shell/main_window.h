@@ -61,8 +61,9 @@ struct main_window_services {
 class main_window {
 public:
     // FormCreate: a target of `width` x `height` device pixels, cleared black,
-    // and the ring engine built from the settings form. `services` must outlive
-    // the window.
+    // and the ring engine built from the settings form. When the engine cannot
+    // be built the error is shown and the window runs without one until a
+    // rebuild succeeds. `services` must outlive the window.
     main_window(const main_window_services& services, int width, int height);
     ~main_window();
     main_window(const main_window&) = delete;

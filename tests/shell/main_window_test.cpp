@@ -273,6 +273,18 @@ TEST_F(main_window_test, a_failed_rebuild_closes_the_form_and_keeps_the_old_engi
     EXPECT_EQ(engines.steps, 1);
 }
 
+TEST_F(main_window_test, a_window_whose_first_engine_fails_shows_why_and_runs_on) {
+    engines.fail_next_build = true;
+    frame();
+    EXPECT_EQ(messages.messages, std::vector<std::string>{"damaged palette"});
+    EXPECT_EQ(engines.steps, 0);
+    engines.fail_next_build = false;
+    settings_form = [] { return modal_result_ok; };
+    window().FormClick();
+    frame();
+    EXPECT_EQ(engines.steps, 1);
+}
+
 TEST_F(main_window_test, auto_cycling_waits_for_the_minimum_and_never_outlasts_the_maximum) {
     options.Run_mode.set_checked(true);
     options.cycle_all.set_checked(true);
