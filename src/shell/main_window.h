@@ -89,6 +89,7 @@ public:
     const mouse_position& mouse() const { return mouse_; }
     const palette_phase& phase() const { return phase_; }
     const frame_regulator& regulator() const { return regulator_; }
+    frame_regulator& regulator() { return regulator_; }
     // Seconds on the clock when the current setting started.
     double last_cycle() const { return last_cycle_; }
 
