@@ -1,6 +1,7 @@
 #include "shell/main_window.h"
 
 #include "engine/rounding.h"
+#include "shell/flag_guard.h"
 #include "storage/setting_conversion.h"
 
 #include <algorithm>
@@ -16,18 +17,6 @@ namespace {
 constexpr std::int32_t palette_step_per_position = 5000;
 // A setting ends with the chance 1 / (this x the maximum time) in each frame.
 constexpr std::int64_t cycle_draws_per_second = 64;
-
-// Clears a flag however the scope is left, also by an exception.
-class flag_guard {
-public:
-    explicit flag_guard(bool& flag) : flag_(flag) { flag_ = true; }
-    ~flag_guard() { flag_ = false; }
-    flag_guard(const flag_guard&) = delete;
-    flag_guard& operator=(const flag_guard&) = delete;
-
-private:
-    bool& flag_;
-};
 
 }  // namespace
 
