@@ -7,6 +7,8 @@
 #include "engine/uniform_random.h"
 #include "shell/quorrings_animation.h"
 #include "shell/startup_text.h"
+#include "storage/configuration.h"
+#include "storage/settings_file.h"
 #include "ui/cursors.h"
 #include "ui/screen_queries.h"
 
@@ -83,9 +85,17 @@ void quorrings_program::create_settings_form() {
     form_.fill_palette_list(names);
 }
 
-void quorrings_program::create_options_form() { options_created_ = true; }
+void quorrings_program::create_options_form() {
+    options_created_ = true;
+    read_configuration(options_, program_dir_);
+}
 
-bool quorrings_program::create_library_form() { return true; }
+bool quorrings_program::create_library_form() {
+    const library_load_result loaded =
+        load_settings_library(library_, configured_settings_file(options_, program_dir_),
+                              first_pick_tagged_only(options_), form_, random_->uniform, progress_, messages_);
+    return !loaded.end_program;
+}
 
 void quorrings_program::create_main_window() {
     const display_mode screen = display_modes_.current();
@@ -125,6 +135,10 @@ int quorrings_program::run_message_loop() {
 }
 
 void quorrings_program::kill_program() {
+    // A failed save leaves the program open, so that nothing is lost.
+    if (save_settings_file(library_, configured_settings_file(options_, program_dir_), progress_, messages_) ==
+        save_result::failed)
+        return;
     if (view_) view_->end_program();
     // Ends every loop that runs, the settings form's too.
     QCoreApplication::exit(0);
@@ -132,8 +146,12 @@ void quorrings_program::kill_program() {
 
 int quorrings_program::show_settings_form() { return modal_result_cancel; }
 
-void quorrings_program::pick_random_setting(bool) {}
+void quorrings_program::pick_random_setting(bool tagged_only) {
+    library_.pick_random_setting(tagged_only, random_->uniform, form_);
+}
 
-void quorrings_program::write_configuration_at_exit() {}
+void quorrings_program::write_configuration_at_exit() {
+    if (options_created_) write_configuration(options_, program_dir_, messages_);
+}
 
 }  // namespace quor

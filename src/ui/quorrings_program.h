@@ -16,11 +16,13 @@
 #include "shell/thinking_box.h"
 #include "shell/tick_clock.h"
 #include "storage/options_controls.h"
+#include "storage/settings_library.h"
 #include "ui/idle_adapter.h"
 #include "ui/main_window_view.h"
 #include "ui/quorrings_application.h"
 #include "ui/screen_saver_inhibitor.h"
 #include "ui/termination_signal.h"
+#include "ui/thinking_box_progress.h"
 #include "ui/thinking_box_view.h"
 #include "ui/window_cursor.h"
 
@@ -63,6 +65,7 @@ private:
     message_box& messages_;
     qt_thinking_box_view thinking_box_view_;
     TThinking_box thinking_box_;
+    thinking_box_progress progress_{thinking_box_};
     emulated_display_modes display_modes_;
     host_processor processor_;
     steady_tick_clock clock_;
@@ -72,6 +75,7 @@ private:
     settings_controls form_;
     options_controls options_;
     bool options_created_ = false;
+    settings_library library_;
     std::unique_ptr<main_window> window_;
     std::unique_ptr<main_window_view> view_;
     std::unique_ptr<idle_adapter> idle_;
