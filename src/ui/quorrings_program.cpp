@@ -38,6 +38,8 @@ quorrings_program::quorrings_program(quorrings_application& application)
 quorrings_program::~quorrings_program() {
     // The idle handler and the window go before what they use.
     idle_.reset();
+    help_.reset();
+    settings_view_.reset();
     view_.reset();
     window_.reset();
 }
@@ -80,9 +82,14 @@ void quorrings_program::initialise_application() {
 void quorrings_program::init_angle_tables() { quor::init_angle_tables(); }
 
 void quorrings_program::create_settings_form() {
-    std::vector<std::string> names;
-    palette_.find_palette_files(names);
-    form_.fill_palette_list(names);
+    // Its creation fills the palette list and sets the speed bar.
+    settings_view_ = std::make_unique<settings_form_view>(form_, palette_);
+    settings_view_->kill_program = [this] { kill_program(); };
+    settings_view_->had_to_wait = [this] { return window_ && window_->had_to_wait(); };
+    settings_view_->open_help = [this] {
+        if (!help_) help_ = std::make_unique<help_window>(settings_view_.get());
+        help_->show_page(help_page_path(program_dir_));
+    };
 }
 
 void quorrings_program::create_options_form() {
@@ -139,12 +146,13 @@ void quorrings_program::kill_program() {
     if (save_settings_file(library_, configured_settings_file(options_, program_dir_), progress_, messages_) ==
         save_result::failed)
         return;
+    if (settings_view_ && settings_view_->isVisible()) settings_view_->end_for_program_exit();
     if (view_) view_->end_program();
     // Ends every loop that runs, the settings form's too.
     QCoreApplication::exit(0);
 }
 
-int quorrings_program::show_settings_form() { return modal_result_cancel; }
+int quorrings_program::show_settings_form() { return settings_view_->show_modal(); }
 
 void quorrings_program::pick_random_setting(bool tagged_only) {
     library_.pick_random_setting(tagged_only, random_->uniform, form_);

@@ -17,10 +17,12 @@
 #include "shell/tick_clock.h"
 #include "storage/options_controls.h"
 #include "storage/settings_library.h"
+#include "ui/help_window.h"
 #include "ui/idle_adapter.h"
 #include "ui/main_window_view.h"
 #include "ui/quorrings_application.h"
 #include "ui/screen_saver_inhibitor.h"
+#include "ui/settings_form_view.h"
 #include "ui/termination_signal.h"
 #include "ui/thinking_box_progress.h"
 #include "ui/thinking_box_view.h"
@@ -73,6 +75,8 @@ private:
     std::optional<random_generators> random_;
     window_cursor cursors_;
     settings_controls form_;
+    std::unique_ptr<settings_form_view> settings_view_;
+    std::unique_ptr<help_window> help_;
     options_controls options_;
     bool options_created_ = false;
     settings_library library_;
