@@ -39,6 +39,9 @@ quorrings_program::~quorrings_program() {
     // The idle handler and the window go before what they use.
     idle_.reset();
     help_.reset();
+    // The dialogs are the settings form's children: they go first.
+    library_view_.reset();
+    options_view_.reset();
     settings_view_.reset();
     view_.reset();
     window_.reset();
@@ -101,6 +104,16 @@ bool quorrings_program::create_library_form() {
     const library_load_result loaded =
         load_settings_library(library_, configured_settings_file(options_, program_dir_),
                               first_pick_tagged_only(options_), form_, random_->uniform, progress_, messages_);
+    // The settings form's library and options buttons open these two dialogs.
+    library_dialog_ = std::make_unique<library_dialog>(library_, form_, random_->uniform, messages_);
+    if (loaded.picked_row) library_dialog_->select_row(static_cast<int>(*loaded.picked_row));
+    library_dialog_->hold_form_drawing = [this](bool held) { settings_view_->setUpdatesEnabled(!held); };
+    library_view_ = std::make_unique<library_dialog_view>(*library_dialog_, settings_view_.get());
+    options_dialog_ = std::make_unique<options_dialog>(options_, messages_, &library_);
+    options_view_ = std::make_unique<options_dialog_view>(*options_dialog_, settings_view_.get());
+    settings_view_->load_settings = [this] { return library_view_->show_for_load(); };
+    settings_view_->save_settings = [this] { library_view_->show_for_save(); };
+    settings_view_->show_options = [this] { options_view_->show_modal(); };
     return !loaded.end_program;
 }
 
@@ -155,7 +168,7 @@ void quorrings_program::kill_program() {
 int quorrings_program::show_settings_form() { return settings_view_->show_modal(); }
 
 void quorrings_program::pick_random_setting(bool tagged_only) {
-    library_.pick_random_setting(tagged_only, random_->uniform, form_);
+    library_dialog_->pick_random_setting(tagged_only);
 }
 
 void quorrings_program::write_configuration_at_exit() {

@@ -22,6 +22,8 @@
 #include "ui/main_window_view.h"
 #include "ui/quorrings_application.h"
 #include "ui/screen_saver_inhibitor.h"
+#include "ui/library_dialog_view.h"
+#include "ui/options_dialog_view.h"
 #include "ui/settings_form_view.h"
 #include "ui/termination_signal.h"
 #include "ui/thinking_box_progress.h"
@@ -80,6 +82,10 @@ private:
     options_controls options_;
     bool options_created_ = false;
     settings_library library_;
+    std::unique_ptr<library_dialog> library_dialog_;
+    std::unique_ptr<library_dialog_view> library_view_;
+    std::unique_ptr<options_dialog> options_dialog_;
+    std::unique_ptr<options_dialog_view> options_view_;
     std::unique_ptr<main_window> window_;
     std::unique_ptr<main_window_view> view_;
     std::unique_ptr<idle_adapter> idle_;
