@@ -7,10 +7,12 @@ namespace quor {
 
 namespace {
 
-// Sleep is coarse: sleep in slices only while more than this remains, and spin
-// for the rest so the frame starts close to its slot.
-constexpr double spin_seconds = 0.02;
-constexpr std::chrono::milliseconds sleep_slice{10};
+// Sleep in short slices while more than this remains, and spin only for the
+// rest so the frame starts close to its slot. Sleeping here is accurate to well
+// under a millisecond, so a short spin keeps the slot without holding a core
+// busy for most of every frame.
+constexpr double spin_seconds = 0.002;
+constexpr std::chrono::milliseconds sleep_slice{1};
 
 }  // namespace
 
