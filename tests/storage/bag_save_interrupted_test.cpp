@@ -92,7 +92,7 @@ TEST_F(InterruptedBagSave, AKilledSaveLeavesTheOldFileOrTheNewOne) {
     });
     check_and_restore(finished, "not killed");
     // Killed at increasing times, which also reach the flush and the rename.
-    for (int delay = 0; delay <= 20000; delay = delay < 300 ? delay + 20 : delay * 23 / 20) {
+    for (int delay = 0; delay <= 51200; delay = delay == 0 ? 50 : delay * 2) {
         TBag bag = loaded_and_changed_bag();
         const auto outcome = testing::run_in_child(
             [&] {
