@@ -3,7 +3,8 @@ set -euo pipefail
 repo_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Debian packages the build, the tests and the program need.
-packages=(g++ cmake make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev)
+# dbus-daemon gives the screen-saver test a private session bus.
+packages=(g++ cmake make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev dbus-daemon)
 
 install_missing_packages() {
   local missing=()

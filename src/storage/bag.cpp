@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "storage/ascii_case.h"
+#include "engine/text_case.h"
 #include "storage/ini_document.h"
 
 namespace quor {
@@ -44,7 +44,7 @@ void TBag::SetValue(const std::string& name, const std::string& value) {
         item_values_[index] = value;
         return;
     }
-    item_keys_.push_back(to_upper_case(name));
+    item_keys_.push_back(to_upper(name));
     item_values_.push_back(value);
 }
 

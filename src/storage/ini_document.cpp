@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "storage/ascii_case.h"
+#include "engine/text_case.h"
 #include "storage/file_bytes.h"
 
 namespace quor {

@@ -1,5 +1,7 @@
 #include "render/index_buffer.h"
 
+#include "pixel_test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,19 +13,8 @@
 namespace quor {
 namespace {
 
-std::vector<point> lit_pixels(const index_buffer& buffer) {
-    std::vector<point> lit;
-    for (int y = 0; y < buffer.height(); ++y)
-        for (int x = 0; x < buffer.width(); ++x)
-            if (buffer.pixel(x, y) != 0) lit.push_back({x, y});
-    return lit;
-}
-
-std::vector<point> sorted(std::vector<point> points) {
-    std::sort(points.begin(), points.end(),
-              [](const point& a, const point& b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
-    return points;
-}
+using testing::lit_pixels;
+using testing::sorted;
 
 // The line rule walked over every pixel of the segment, with no clipping: the
 // pixel at step i is rounded from the exact line, a half rounding away from the start.

@@ -1,0 +1,24 @@
+#pragma once
+// A named label whose caption the program reads or writes.
+
+#include "engine/control.h"
+
+namespace quor {
+
+class label : public control {
+public:
+    explicit label(std::string name, std::string caption = {})
+        : control(std::move(name)), caption_(std::move(caption)) {}
+
+    const std::string& caption() const { return caption_; }
+    void set_caption(std::string caption) {
+        if (caption_ == caption) return;
+        caption_ = std::move(caption);
+        state_changed();
+    }
+
+private:
+    std::string caption_;
+};
+
+}  // namespace quor

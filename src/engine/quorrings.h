@@ -1,0 +1,70 @@
+#pragma once
+// The ring animation: N + 1 polygon slots at fixed depths between the vanishing
+// point and the viewer. Every frame each drawn slot takes over its inner
+// neighbour's state and the drivers move the central polygon on.
+//
+// Everything the engine reads from its surroundings comes in through
+// `ring_environment`, so any number of engines of any size can run side by side
+// (the full screen, a preview pane, an off-screen image).
+
+#include "engine/poly.h"
+#include "engine/random_numbers.h"
+#include "engine/settings_controls.h"
+#include "render/animation_palette.h"
+#include "render/index_buffer.h"
+#include "render/message_box.h"
+
+#include <cstdint>
+#include <string>
+
+namespace quor {
+
+// Screen geometry of the drawing target, in device pixels.
+struct screen_geometry {
+    std::int32_t centre_x = 0;   // (width - 1) div 2
+    std::int32_t centre_y = 0;   // (height - 1) div 2
+    std::int32_t half_size = 0;  // min(centre_x, centre_y)
+    std::int32_t quarter_x = 0;  // centre_x div 4
+    std::int32_t quarter_y = 0;  // centre_y div 4
+
+    static screen_geometry for_size(int width, int height);
+};
+
+// The last mouse position in target coordinates; the engine centres it at construction.
+struct mouse_position {
+    std::int32_t mouse_x = 0;
+    std::int32_t mouse_y = 0;
+};
+
+// Slot 1 is the normal cursor, slot 2 the invisible one.
+class cursor_selector {
+public:
+    virtual ~cursor_selector() = default;
+    virtual void select_cursor(int slot) = 0;
+};
+
+struct ring_environment {
+    settings_controls& form;      // the parameters
+    animation_palette& palette;   // loaded from the selected palette file at construction
+    random_generators& random;    // Random(n), ran1, gauss, random_sign
+    message_box& messages;
+    cursor_selector& cursors;
+    mouse_position& mouse;
+    screen_geometry geometry;
+    std::string program_dir;      // with its trailing separator; only for messages
+};
+
+class quorrings {
+public:
+    explicit quorrings(ring_environment& environment);
+
+    // One animation step drawn on `target`.
+    void cyclerings(index_buffer& target);
+    // Draws slots N down to 1 on `target` (a repaint).
+    void draw_all_rings(index_buffer& target) const;
+
+    int ring_count() const;
+    poly& central_poly();
+};
+
+}  // namespace quor

@@ -1,0 +1,48 @@
+#include "storage/setting_lines.h"
+
+namespace quor {
+namespace {
+
+constexpr int carriage_return = 13;
+constexpr int line_feed = 10;
+
+bool is_separator(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\0'; }
+
+}  // namespace
+
+void write_line(std::string& stream, std::string_view line) {
+    stream.append(line);
+    stream.append("\r\n");
+}
+
+std::string read_line(text_reader& stream) {
+    std::string line;
+    while (line.size() < longest_line) {
+        const int byte = stream.read_byte();
+        if (byte < 0 || byte == line_feed) break;
+        if (byte == carriage_return) {
+            const int next = stream.read_byte();
+            if (next >= 0 && next != line_feed) stream.step_back();
+            break;
+        }
+        line.push_back(static_cast<char>(byte));
+    }
+    return line;
+}
+
+std::vector<std::string>& split_fields(std::string_view text, std::vector<std::string>& fields) {
+    fields.clear();
+    std::size_t start = 0;
+    while (start < text.size()) {
+        while (start < text.size() && is_separator(text[start])) ++start;
+        std::size_t end = start;
+        while (end < text.size() && !is_separator(text[end])) ++end;
+        if (end > start) fields.emplace_back(text.substr(start, end - start));
+        start = end;
+    }
+    return fields;
+}
+
+std::string_view bool_text(bool flag) { return flag ? "TRUE" : "FALSE"; }
+
+}  // namespace quor

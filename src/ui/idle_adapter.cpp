@@ -1,0 +1,96 @@
+#include "ui/idle_adapter.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTimerEvent>
+
+namespace quor {
+
+namespace {
+
+// Painting what a frame drew is not news: were it to wake the loop, a handler
+// that asks to wait would run again after every frame it presents.
+bool wakes_the_loop(QEvent::Type type) {
+    switch (type) {
+    case QEvent::Paint:
+    case QEvent::UpdateRequest:
+    case QEvent::UpdateLater:
+        return false;
+    default:
+        return true;
+    }
+}
+
+// Clears a flag however the handler is left, also by an exception.
+class flag_guard {
+public:
+    explicit flag_guard(bool& flag) : flag_(flag) { flag_ = true; }
+    ~flag_guard() { flag_ = false; }
+    flag_guard(const flag_guard&) = delete;
+    flag_guard& operator=(const flag_guard&) = delete;
+
+private:
+    bool& flag_;
+};
+
+}  // namespace
+
+idle_adapter::idle_adapter(idle_handler handler) : handler_(std::move(handler)) {
+    QCoreApplication::instance()->installEventFilter(this);
+    turn_timer_.start(0, this);
+}
+
+idle_adapter::~idle_adapter() {
+    if (QCoreApplication* application = QCoreApplication::instance())
+        application->removeEventFilter(this);
+}
+
+void idle_adapter::set_handler(idle_handler handler) {
+    handler_ = std::move(handler);
+    wake();
+}
+
+void idle_adapter::wake() {
+    waiting_ = false;
+    if (!turn_timer_.isActive()) turn_timer_.start(0, this);
+}
+
+bool idle_adapter::eventFilter(QObject* watched, QEvent* event) {
+    if (waiting_ && wakes_the_loop(event->type())) wake();
+    return QObject::eventFilter(watched, event);
+}
+
+void idle_adapter::rest() {
+    turn_timer_.stop();
+    waiting_ = true;
+}
+
+void idle_adapter::timerEvent(QTimerEvent* event) {
+    if (event->timerId() != turn_timer_.timerId()) {
+        QObject::timerEvent(event);
+        return;
+    }
+    // A handler that opens a nested loop is not called again from inside it;
+    // the timer starts again when it returns.
+    if (in_handler_) {
+        turn_timer_.stop();
+        return;
+    }
+    // As the flag starts true, a handler that says nothing, or throws, waits.
+    bool done = true;
+    if (handler_) {
+        flag_guard running(in_handler_);
+        try {
+            handler_(done);
+        } catch (...) {
+            rest();
+            throw;
+        }
+    }
+    if (done)
+        rest();
+    else
+        wake();
+}
+
+}  // namespace quor
