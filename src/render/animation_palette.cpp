@@ -101,14 +101,8 @@ void animation_palette::read_palette_file(const std::string& name) {
 }
 
 void animation_palette::rotate_palette(int shift) {
-    const int count = colour_count_;
-    if (count <= 0) return;
-    const int places = static_cast<int>(((static_cast<long long>(shift) % count) + count) % count);
-    if (places == 0) return;
-    auto first = palette_record_.entries.begin() + static_colours_low;
-    std::rotate(first, first + places, first + count);
-    auto first_colour = colours_.begin() + static_colours_low;
-    std::rotate(first_colour, first_colour + places, first_colour + count);
+    rotate_animated_entries(palette_record_.entries, colour_count_, shift);
+    rotate_animated_entries(colours_, colour_count_, shift);
 }
 
 }  // namespace quor

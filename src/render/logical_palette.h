@@ -2,6 +2,7 @@
 // A 256-entry palette as an 8-bit screen holds it, and the 20 colours that such a
 // screen keeps fixed (entries 0..9 and 246..255).
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -28,6 +29,21 @@ struct logical_palette {
     std::array<palette_entry, palette_size> entries{};
     friend bool operator==(const logical_palette&, const logical_palette&) = default;
 };
+
+// Turns the `count` animated entries from index 10 by `shift` places: entry
+// 10 + i takes the former entry 10 + (i + shift) mod count, so a positive shift
+// moves each colour toward lower indices and a negative one toward higher
+// indices. A count above 236 is taken as 236; with no entries nothing moves.
+// Works on any table of 256 entries (palette entries or presented colours).
+template <typename Entry>
+void rotate_animated_entries(std::array<Entry, palette_size>& entries, int count, int shift) {
+    count = std::min(count, animatable_colour_limit);
+    if (count <= 0) return;
+    const int places = static_cast<int>(((static_cast<long long>(shift) % count) + count) % count);
+    if (places == 0) return;
+    const auto first = entries.begin() + static_colours_low;
+    std::rotate(first, first + places, first + count);
+}
 
 // The emulated screen's system palette: the 20 static colours in entries 0..9 and
 // 246..255, black elsewhere.

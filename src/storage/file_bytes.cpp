@@ -34,17 +34,26 @@ file_read_result read_whole_file(const std::filesystem::path& path) {
     return result;
 }
 
-bool write_file_atomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
-    std::FILE* file = std::fopen(temporary.string().c_str(), "wb");
-    if (file == nullptr) return false;
+namespace {
+
+// Writes, flushes to disk and closes `file`; true when every step succeeded.
+bool write_and_close(std::FILE* file, std::span<const std::uint8_t> bytes) {
     bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     written = std::fflush(file) == 0 && written;
 #ifdef QUOR_HAVE_FSYNC
     written = ::fsync(fileno(file)) == 0 && written;
 #endif
-    written = std::fclose(file) == 0 && written;
+    return std::fclose(file) == 0 && written;
+}
+
+}  // namespace
+
+bool write_file_atomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+    std::filesystem::path temporary = path;
+    temporary += ".tmp";
+    std::FILE* file = std::fopen(temporary.string().c_str(), "wb");
+    if (file == nullptr) return false;
+    const bool written = write_and_close(file, bytes);
     std::error_code error;
     if (written) std::filesystem::rename(temporary, path, error);
     if (!written || error) {
@@ -52,6 +61,16 @@ bool write_file_atomically(const std::filesystem::path& path, std::span<const st
         return false;
     }
     return true;
+}
+
+bool create_new_file(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+    // "x": fails when the file exists, checked and created in one step.
+    std::FILE* file = std::fopen(path.string().c_str(), "wbx");
+    if (file == nullptr) return false;
+    if (write_and_close(file, bytes)) return true;
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+    return false;
 }
 
 }  // namespace quor

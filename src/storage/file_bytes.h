@@ -24,4 +24,9 @@ file_read_result read_whole_file(const std::filesystem::path& path);
 // failure, having removed the temporary file.
 bool write_file_atomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
+// Creates `path` with `bytes` and flushes it to disk, never replacing a file
+// that is already there. Returns false when the name is taken or the write
+// failed; a file this call began is then removed.
+bool create_new_file(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+
 }  // namespace quor

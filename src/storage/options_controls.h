@@ -10,6 +10,7 @@
 #include "engine/edit_box.h"
 #include "engine/radio_button.h"
 #include "engine/up_down.h"
+#include "storage/bag.h"
 
 #include <cstdint>
 #include <string_view>
@@ -42,6 +43,8 @@ public:
     // Base name of the settings file, without folder or extension; set from the configuration.
     edit_box Settings_file_name{"Settings_file_name"};
     button OK_btn{"OK_btn", "OK"};
+    // The configuration store behind these controls, on section "Quor_start".
+    TBag Quor_ini;
 
     std::int32_t min_seconds = default_min_time;  // as last read from min_time
     std::int32_t max_seconds = default_max_time;  // as last read from max_time

@@ -1,0 +1,162 @@
+// quorrings-settings: looks into, checks and converts settings library files
+// without starting the display.
+//
+//   quorrings-settings list FILE              names and tags, one setting a line
+//   quorrings-settings unpack FILE.cmp OUT.txt
+//   quorrings-settings pack FILE.txt OUT.cmp
+//   quorrings-settings check FILE             exit 0 when every setting reads and applies
+//
+// FILE is read packed when its name ends in ".cmp", as plain text otherwise.
+
+#include "engine/control_error.h"
+#include "engine/settings_controls.h"
+#include "engine/text_case.h"
+#include "render/recording_message_box.h"
+#include "storage/file_bytes.h"
+#include "storage/lzh_compressor.h"
+#include "storage/lzh_exception.h"
+#include "storage/setting_conversion.h"
+#include "storage/settings_library.h"
+
+#include <cstdint>
+#include <exception>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using bytes = std::vector<std::uint8_t>;
+
+constexpr int success = 0;
+constexpr int file_fault = 1;
+constexpr int usage_fault = 2;
+
+constexpr const char* usage_text =
+    "usage: quorrings-settings list FILE\n"
+    "       quorrings-settings unpack FILE.cmp OUT.txt\n"
+    "       quorrings-settings pack FILE.txt OUT.cmp\n"
+    "       quorrings-settings check FILE\n";
+
+// A failure already told to the user; unwinds to main with the exit code.
+struct tool_failure {
+    int exit_code = file_fault;
+};
+
+[[noreturn]] void fail(const std::string& path, const std::string& reason) {
+    std::cerr << "quorrings-settings: " << path << ": " << reason << '\n';
+    throw tool_failure{};
+}
+
+bool is_packed_name(const std::string& path) {
+    return quor::equal_ignoring_case(std::filesystem::path(path).extension().string(), ".cmp");
+}
+
+bytes read_file(const std::string& path) {
+    quor::file_read_result file = quor::read_whole_file(path);
+    if (file.status == quor::file_read_status::missing) fail(path, "no such file");
+    if (file.status != quor::file_read_status::read) fail(path, "cannot be read");
+    return std::move(file.bytes);
+}
+
+bytes unpack(const std::string& path, const bytes& packed) {
+    try {
+        return quor::lzh_unpack(packed);
+    } catch (const quor::ElzhException& error) {
+        fail(path, error.what());
+    }
+}
+
+// The library's plain text, unpacked when the name says packed.
+bytes library_text(const std::string& path) {
+    bytes file = read_file(path);
+    return is_packed_name(path) ? unpack(path, file) : file;
+}
+
+void write_file(const std::string& path, std::span<const std::uint8_t> contents) {
+    if (!quor::write_file_atomically(path, contents)) fail(path, "cannot be created");
+}
+
+struct read_library {
+    quor::settings_library library;
+    bool complete = false;
+};
+
+read_library parse(const bytes& text) {
+    read_library result;
+    quor::recording_message_box quiet;
+    result.complete = result.library.read_settings(
+        std::string_view(reinterpret_cast<const char*>(text.data()), text.size()), quiet);
+    return result;
+}
+
+std::string damage_reason(const read_library& read) {
+    return "setting " + std::to_string(read.library.settings.size() + 1) +
+           " is malformed or unfinished; the settings file may be corrupt";
+}
+
+int list(const std::string& path) {
+    const read_library read = parse(library_text(path));
+    for (const quor::Quor_setting& setting : read.library.settings) {
+        std::cout << setting.name() << '\t' << (setting.screensave() ? "tagged" : "untagged") << '\n';
+    }
+    std::cout.flush();
+    if (!read.complete) fail(path, damage_reason(read));
+    return success;
+}
+
+int check(const std::string& path) {
+    const read_library read = parse(library_text(path));
+    if (!read.complete) fail(path, damage_reason(read));
+    bool sound = true;
+    int tagged = 0;
+    for (std::size_t index = 0; index < read.library.settings.size(); ++index) {
+        const quor::Quor_setting& setting = read.library.settings[index];
+        tagged += setting.screensave() ? 1 : 0;
+        quor::settings_controls form;
+        try {
+            quor::lines_to_controls(form, setting.control_strings);
+        } catch (const quor::control_error& error) {
+            std::cerr << "quorrings-settings: " << path << ": setting " << index + 1 << " \"" << setting.name()
+                      << "\": " << error.what() << '\n';
+            sound = false;
+        }
+    }
+    if (!sound) return file_fault;
+    std::cout << path << ": " << read.library.settings.size() << " settings, " << tagged << " tagged\n";
+    return success;
+}
+
+int run(const std::vector<std::string>& arguments) {
+    const std::string command = arguments.empty() ? std::string() : arguments[0];
+    const std::size_t operands = arguments.empty() ? 0 : arguments.size() - 1;
+    if (command == "list" && operands == 1) return list(arguments[1]);
+    if (command == "check" && operands == 1) return check(arguments[1]);
+    if (command == "unpack" && operands == 2) {
+        write_file(arguments[2], unpack(arguments[1], read_file(arguments[1])));
+        return success;
+    }
+    if (command == "pack" && operands == 2) {
+        write_file(arguments[2], quor::lzh_pack(read_file(arguments[1])));
+        return success;
+    }
+    std::cerr << usage_text;
+    return usage_fault;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const tool_failure& failure) {
+        return failure.exit_code;
+    } catch (const std::exception& error) {
+        std::cerr << "quorrings-settings: " << error.what() << '\n';
+        return file_fault;
+    }
+}

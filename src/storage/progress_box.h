@@ -1,0 +1,21 @@
+#pragma once
+// The progress box as the settings file sees it: a wait message, with or without
+// a bar, while the library is unpacked or packed. The shell's box implements it
+// for the screen; tests record the calls.
+
+#include "storage/lzh_compressor.h"
+
+#include <string_view>
+
+namespace quor {
+
+// set_position (from progress_indicator) moves the bar; the compressor drives it.
+class progress_box : public progress_indicator {
+public:
+    virtual void think_show(std::string_view message) = 0;
+    virtual void think_show_bar(std::string_view message) = 0;
+    virtual void think_hide() = 0;
+    virtual void set_maximum(int maximum) = 0;
+};
+
+}  // namespace quor
