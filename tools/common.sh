@@ -1,4 +1,4 @@
-# Shared by tools/start and tools/test: install what is missing, then configure and build.
+# Shared by tools/start, tools/test and tools/fuzz: install what is missing, then configure and build.
 set -euo pipefail
 repo_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
@@ -24,4 +24,12 @@ build_project() {
   local build_dir=$1; shift
   cmake -S "$repo_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
   cmake --build "$build_dir" -j2
+}
+
+# Sanitizer reports end the process with a failure; leaks count too. Qt's own
+# one-time allocations are suppressed by name, never the project's.
+export_sanitizer_options() {
+  export ASAN_OPTIONS="halt_on_error=1:abort_on_error=0:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1"
+  export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+  export LSAN_OPTIONS="suppressions=$repo_dir/tools/sanitize/qt_leaks.supp:print_suppressions=0"
 }

@@ -51,9 +51,12 @@ void TBag::SetValue(const std::string& name, const std::string& value) {
 void TBag::LoadFromIni() {
     CheckIni();
     const std::optional<ini_document> document = read_ini_file(ini_file_);
-    if (!document) return;
+    if (document) load_from_document(*document);
+}
+
+void TBag::load_from_document(const ini_document& document) {
     std::vector<std::string> seen;
-    for (const auto& entry : document->entries(ini_section_)) {
+    for (const auto& entry : document.entries(ini_section_)) {
         bool repeated = false;
         for (const auto& key : seen) repeated = repeated || equal_ignoring_case(key, entry.key);
         if (repeated) continue;
@@ -69,13 +72,17 @@ void TBag::SaveToIni() {
     std::optional<ini_document> document = read_ini_file(ini_file_);
     if (!document) throw EBagError("Unable to write to " + ini_file_);
     try {
-        for (std::size_t index = 0; index < item_keys_.size(); ++index) {
-            document->set_value(ini_section_, item_keys_[index], item_values_[index]);
-        }
+        save_to_document(*document);
     } catch (const std::invalid_argument&) {
         throw EBagError("Unable to write to " + ini_file_);
     }
     if (!write_ini_file(ini_file_, *document)) throw EBagError("Unable to write to " + ini_file_);
+}
+
+void TBag::save_to_document(ini_document& document) const {
+    for (std::size_t index = 0; index < item_keys_.size(); ++index) {
+        document.set_value(ini_section_, item_keys_[index], item_values_[index]);
+    }
 }
 
 bool TBag::ReadBool(const std::string& name, bool default_value) const {

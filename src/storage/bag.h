@@ -10,6 +10,8 @@
 
 namespace quor {
 
+class ini_document;
+
 class EBagError : public std::runtime_error {
 public:
     explicit EBagError(const std::string& message) : std::runtime_error(message) {}
@@ -46,6 +48,12 @@ public:
     // when the file cannot be read or replaced, or an item would not read back as
     // written (a line break in it); the old file is then left whole.
     void SaveToIni();
+
+    // The two halves of LoadFromIni and SaveToIni that work on a document in
+    // memory, so that damaged files can be fed to them directly.
+    void load_from_document(const ini_document& document);
+    // Throws std::invalid_argument for an item that would not read back as written.
+    void save_to_document(ini_document& document) const;
 
     // Empty: the default; otherwise true exactly for "1".
     bool ReadBool(const std::string& name, bool default_value) const;
