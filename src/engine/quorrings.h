@@ -9,13 +9,17 @@
 
 #include "engine/poly.h"
 #include "engine/random_numbers.h"
+#include "engine/ring_drivers.h"
 #include "engine/settings_controls.h"
+#include "engine/side_densities.h"
 #include "render/animation_palette.h"
 #include "render/index_buffer.h"
 #include "render/message_box.h"
+#include "render/palette_pens.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace quor {
 
@@ -56,7 +60,15 @@ struct ring_environment {
 
 class quorrings {
 public:
+    // Reads the form, loads the selected palette, makes the pens and the N + 1
+    // polygons, sets up the drivers and chooses the cursor. The environment is
+    // copied; what it refers to must outlive the engine. A missing or damaged
+    // palette file is reported through the message box and the palette already
+    // there is kept.
     explicit quorrings(ring_environment& environment);
+    ~quorrings();
+    quorrings(const quorrings&) = delete;
+    quorrings& operator=(const quorrings&) = delete;
 
     // One animation step drawn on `target`.
     void cyclerings(index_buffer& target);
@@ -65,6 +77,24 @@ public:
 
     int ring_count() const;
     poly& central_poly();
+
+    // Slot 0 is the central polygon, slot ring_count() the outermost ring.
+    const poly& slot(int index) const { return polygons_.at(static_cast<std::size_t>(index)); }
+    const ring_drivers& drivers() const { return drivers_; }
+    const side_densities& densities() const { return densities_; }
+    const pen_table& pens() const { return palette_pens_; }
+
+private:
+    void load_palette();
+    void make_polygons();
+
+    ring_environment environment_;
+    side_densities densities_;
+    driver_inputs inputs_;
+    ring_drivers drivers_;
+    pen_table palette_pens_{};
+    int ring_count_ = 1;          // N, the drawn slots: 1..200
+    std::vector<poly> polygons_;  // slots 0..N, sized once
 };
 
 }  // namespace quor

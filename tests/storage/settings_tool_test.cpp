@@ -1,6 +1,7 @@
 // Runs the built quorrings-settings program as a user would.
 
 #include "library_test_support.h"
+#include "program_runner.h"
 #include "temporary_directory.h"
 
 #include <gtest/gtest.h>
@@ -18,31 +19,10 @@ namespace {
 using testing::file_text;
 using testing::library_fixture;
 using testing::lzh_fixture;
-
-struct tool_run {
-    int exit_code = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string quoted(const std::string& text) {
-    std::string result = "'";
-    for (char c : text) result += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return result + "'";
-}
+using testing::tool_run;
 
 tool_run run_tool(const std::vector<std::string>& arguments) {
-    const testing::temporary_directory output;
-    std::string command = quoted((std::filesystem::path(QUOR_BIN_DIR) / "quorrings-settings").string());
-    for (const std::string& argument : arguments) command.append(" ").append(quoted(argument));
-    command.append(" >").append(quoted((output.path() / "out").string()));
-    command.append(" 2>").append(quoted((output.path() / "err").string()));
-    const int status = std::system(command.c_str());
-    tool_run run;
-    run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = file_text(output.path() / "out");
-    run.err = file_text(output.path() / "err");
-    return run;
+    return testing::run_program("quorrings-settings", arguments);
 }
 
 void expect_library3_served(const std::filesystem::path& folder) {
