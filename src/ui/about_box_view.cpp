@@ -6,14 +6,15 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <cmath>
 
 #include "shell/startup_text.h"
+#include "ui/control_bindings.h"
+#include "ui/form_font.h"
+#include "ui/form_pictures.h"
 #include "ui/thinking_box_view.h"
-#include "ui/tick_glyph.h"
 
 namespace quor {
 
@@ -26,17 +27,6 @@ constexpr int picture_inset = 6;  // pixels between the picture's outer panel an
 
 QString text_of(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
-QFont form_font() {
-    // Bold 8 point at the old screens' 96 dots per inch: 11 pixels.
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Nimbus Sans"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    font.setBold(true);
-    return font;
-}
-
 QFrame* panel(QWidget* parent, const char* name, QRect area, QFrame::Shadow shadow) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(QString::fromLatin1(name));
@@ -46,40 +36,11 @@ QFrame* panel(QWidget* parent, const char* name, QRect area, QFrame::Shadow shad
     return frame;
 }
 
-// The control holds the range and the position; the widget shows them, and
-// whatever the user does lands on the control, whose handlers then run.
 QScrollBar* bound_bar(QWidget* parent, scroll_bar& control, QRect area) {
-    auto* widget = new QScrollBar(Qt::Vertical, parent);
+    auto* widget = new QScrollBar(parent);
     widget->setObjectName(QString::fromStdString(control.name()));
     widget->setGeometry(area);
-    auto show = [widget, &control] {
-        const QSignalBlocker quiet(widget);
-        widget->setRange(control.minimum(), control.maximum());
-        widget->setSingleStep(control.small_change());
-        widget->setPageStep(control.large_change());
-        widget->setValue(control.position());
-    };
-    show();
-    control.on_state_changed = show;
-    QObject::connect(widget, &QObject::destroyed, [&control] { control.on_state_changed = nullptr; });
-    QObject::connect(widget, &QAbstractSlider::valueChanged, [widget, &control](int value) {
-        control.scroll(scroll_code::thumb_position, value);
-        if (widget->value() == control.position()) return;
-        const QSignalBlocker quiet(widget);
-        widget->setValue(control.position());
-    });
-    return widget;
-}
-
-QLabel* bound_label(QWidget* parent, label& control, QRect area) {
-    auto* widget = new QLabel(parent);
-    widget->setObjectName(QString::fromStdString(control.name()));
-    widget->setGeometry(area);
-    widget->setAlignment(Qt::AlignCenter);
-    auto show = [widget, &control] { widget->setText(QString::fromStdString(control.caption())); };
-    show();
-    control.on_state_changed = show;
-    QObject::connect(widget, &QObject::destroyed, [&control] { control.on_state_changed = nullptr; });
+    bind_scroll_bar(*widget, control);
     return widget;
 }
 
@@ -167,20 +128,25 @@ void about_box_view::build() {
     auto* ok = new QPushButton(bottom);
     ok->setObjectName(QString::fromStdString(controls.OK_btn.name()));
     ok->setGeometry(310, 8, 60, 35);
-    ok->setIcon(tick_glyph(font()));
-    ok->setIconSize(QSize(44, 20));
+    const QIcon glyph = button_glyph(glyph_kind::ok, font());
+    ok->setIcon(glyph);
+    ok->setIconSize(glyph.availableSizes().value(0));
     ok->setDefault(true);
     controls.OK_btn.on_click = [this](button&) { done(1); };
-    connect(ok, &QPushButton::clicked, this, [&controls] { controls.OK_btn.click(); });
+    bind_button(*ok, controls.OK_btn);
 
     auto* stabilize = new QPushButton(QString::fromStdString(controls.Button1.caption()), bottom);
     stabilize->setObjectName(QString::fromStdString(controls.Button1.name()));
     stabilize->setGeometry(310, 46, 60, 19);
     stabilize->setFocusPolicy(Qt::TabFocus);
-    connect(stabilize, &QPushButton::clicked, this, [&controls] { controls.Button1.click(); });
+    bind_button(*stabilize, controls.Button1);
 
     QFrame* speed = panel(bottom, "about_speed_panel", QRect(310, 68, 60, 25), QFrame::Sunken);
-    bound_label(speed, controls.about_speed, speed->contentsRect());
+    auto* speed_text = new QLabel(speed);
+    speed_text->setObjectName(QString::fromStdString(controls.about_speed.name()));
+    speed_text->setGeometry(speed->contentsRect());
+    speed_text->setAlignment(Qt::AlignCenter);
+    bind_label(*speed_text, controls.about_speed);
 }
 
 int about_box_view::show_modal() { return exec(); }

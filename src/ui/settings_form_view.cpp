@@ -17,6 +17,7 @@
 #include "engine/parameter_catalogue.h"
 #include "shell/startup_text.h"
 #include "ui/control_bindings.h"
+#include "ui/form_font.h"
 #include "ui/form_pictures.h"
 #include "ui/thinking_box_view.h"
 
@@ -28,17 +29,6 @@ constexpr int bar_height = 15;       // pixels, a horizontal bar's thickness
 constexpr int list_row_height = 13;  // pixels, one palette list row
 
 QString text_of(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
-QFont form_font() {
-    // Bold 8 point at the old screens' 96 dots per inch: 11 pixels.
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Nimbus Sans"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    font.setBold(true);
-    return font;
-}
 
 // The label text beside a bar is the catalogue's caption.
 QString caption_of(const scroll_bar& control) {
