@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <QTimerEvent>
 
+#include "shell/flag_guard.h"
+
 namespace quor {
 
 namespace {
@@ -20,18 +22,6 @@ bool wakes_the_loop(QEvent::Type type) {
         return true;
     }
 }
-
-// Clears a flag however the handler is left, also by an exception.
-class flag_guard {
-public:
-    explicit flag_guard(bool& flag) : flag_(flag) { flag_ = true; }
-    ~flag_guard() { flag_ = false; }
-    flag_guard(const flag_guard&) = delete;
-    flag_guard& operator=(const flag_guard&) = delete;
-
-private:
-    bool& flag_;
-};
 
 }  // namespace
 

@@ -1,0 +1,26 @@
+#pragma once
+// The ring animation as the main window drives it: the engine `quorrings` in
+// the program, a recording stand-in where a test only needs to see the calls.
+
+#include "engine/quorrings.h"
+#include "render/index_buffer.h"
+
+#include <functional>
+#include <memory>
+
+namespace quor {
+
+class ring_animation {
+public:
+    virtual ~ring_animation() = default;
+    // One animation step drawn on `target`.
+    virtual void cyclerings(index_buffer& target) = 0;
+    // Everything drawn again on `target` (a repaint).
+    virtual void draw_all_rings(index_buffer& target) const = 0;
+};
+
+// Builds a new animation from the settings form, as the engine's construction
+// does: it loads the selected palette and selects the cursor.
+using ring_animation_factory = std::function<std::unique_ptr<ring_animation>(ring_environment& environment)>;
+
+}  // namespace quor

@@ -1,0 +1,165 @@
+#include "ui/quorrings_program.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include "engine/angle_tables.h"
+#include "engine/uniform_random.h"
+#include "shell/quorrings_animation.h"
+#include "shell/startup_text.h"
+#include "storage/configuration.h"
+#include "storage/settings_file.h"
+#include "ui/cursors.h"
+#include "ui/screen_queries.h"
+
+#include <string>
+#include <vector>
+
+namespace quor {
+
+namespace {
+
+QString text_of(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
+std::string executable_directory() {
+    return QDir(QCoreApplication::applicationDirPath()).absolutePath().toStdString() + "/";
+}
+
+quorrings_program::quorrings_program(quorrings_application& application)
+    : application_(application),
+      program_dir_(executable_directory()),
+      messages_(application.messages()),
+      thinking_box_(thinking_box_view_),
+      display_modes_(screen_display_modes()),
+      palette_(messages_) {}
+
+quorrings_program::~quorrings_program() {
+    // The idle handler and the window go before what they use.
+    idle_.reset();
+    help_.reset();
+    settings_view_.reset();
+    view_.reset();
+    window_.reset();
+}
+
+int quorrings_program::run() {
+    int exit_code = 0;
+    try {
+        exit_code = run_startup({*this, display_modes_, processor_, messages_, thinking_box_});
+    } catch (const std::exception& error) {
+        // Start-up itself failed: nothing runs that could go on.
+        thinking_box_.think_hide();
+        messages_.show_message(error.what());
+        exit_code = 1;
+    }
+    write_configuration_at_exit();
+    return exit_code;
+}
+
+void quorrings_program::initialise_modules() {
+    palette_.set_palette_dir(program_dir_);
+    random_.emplace(current_time_of_day_seed());
+    // The shared generator is seeded once more from the time of day, after
+    // the engine's own generator has taken its start seed from it.
+    random_->uniform.set_seed(current_time_of_day_seed());
+}
+
+int quorrings_program::vertical_scroll_bar_width() { return quor::vertical_scroll_bar_width(); }
+
+void quorrings_program::install_cursors() {
+    // The cursors are drawn in code when first selected; making them here
+    // finds a fault before the animation starts.
+    cursor_for_slot(dotted_cursor_slot);
+    cursor_for_slot(hidden_cursor_slot);
+}
+
+void quorrings_program::initialise_application() {
+    QCoreApplication::setApplicationName(text_of(startup_text::application_title));
+}
+
+void quorrings_program::init_angle_tables() { quor::init_angle_tables(); }
+
+void quorrings_program::create_settings_form() {
+    // Its creation fills the palette list and sets the speed bar.
+    settings_view_ = std::make_unique<settings_form_view>(form_, palette_);
+    settings_view_->kill_program = [this] { kill_program(); };
+    settings_view_->had_to_wait = [this] { return window_ && window_->had_to_wait(); };
+    settings_view_->open_help = [this] {
+        if (!help_) help_ = std::make_unique<help_window>(settings_view_.get());
+        help_->show_page(help_page_path(program_dir_));
+    };
+}
+
+void quorrings_program::create_options_form() {
+    options_created_ = true;
+    read_configuration(options_, program_dir_);
+}
+
+bool quorrings_program::create_library_form() {
+    const library_load_result loaded =
+        load_settings_library(library_, configured_settings_file(options_, program_dir_),
+                              first_pick_tagged_only(options_), form_, random_->uniform, progress_, messages_);
+    return !loaded.end_program;
+}
+
+void quorrings_program::create_main_window() {
+    const display_mode screen = display_modes_.current();
+    main_window_services services{form_,
+                                  options_,
+                                  palette_,
+                                  *random_,
+                                  messages_,
+                                  cursors_,
+                                  clock_,
+                                  program_dir_,
+                                  make_quorrings_animation,
+                                  [this] { return show_settings_form(); },
+                                  [this](bool tagged_only) { pick_random_setting(tagged_only); },
+                                  {}};
+    window_ = std::make_unique<main_window>(services, screen.width, screen.height);
+    view_ = std::make_unique<main_window_view>(*window_);
+    view_->setWindowTitle(text_of(startup_text::application_title));
+    cursors_.attach(view_.get());
+    view_->show_full_screen();
+}
+
+void quorrings_program::create_about_form() {}
+
+void quorrings_program::install_idle_handler() {
+    idle_ = std::make_unique<idle_adapter>([this](bool& done) { view_->idle_frame(done); });
+}
+
+int quorrings_program::run_message_loop() {
+    screen_saver_ = std::make_unique<screen_saver_inhibitor>();
+    termination_ = std::make_unique<termination_signal>([this] { kill_program(); });
+    const int exit_code = QCoreApplication::exec();
+    termination_.reset();
+    screen_saver_.reset();
+    idle_.reset();
+    return exit_code;
+}
+
+void quorrings_program::kill_program() {
+    // A failed save leaves the program open, so that nothing is lost.
+    if (save_settings_file(library_, configured_settings_file(options_, program_dir_), progress_, messages_) ==
+        save_result::failed)
+        return;
+    if (settings_view_ && settings_view_->isVisible()) settings_view_->end_for_program_exit();
+    if (view_) view_->end_program();
+    // Ends every loop that runs, the settings form's too.
+    QCoreApplication::exit(0);
+}
+
+int quorrings_program::show_settings_form() { return settings_view_->show_modal(); }
+
+void quorrings_program::pick_random_setting(bool tagged_only) {
+    library_.pick_random_setting(tagged_only, random_->uniform, form_);
+}
+
+void quorrings_program::write_configuration_at_exit() {
+    if (options_created_) write_configuration(options_, program_dir_, messages_);
+}
+
+}  // namespace quor

@@ -1,0 +1,93 @@
+#pragma once
+// The running program: every form and module of the start-up, created in its
+// fixed order over the real pieces, the message loop, and what happens after it.
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "engine/random_numbers.h"
+#include "engine/settings_controls.h"
+#include "render/animation_palette.h"
+#include "shell/display_modes.h"
+#include "shell/machine_checks.h"
+#include "shell/main_window.h"
+#include "shell/startup.h"
+#include "shell/thinking_box.h"
+#include "shell/tick_clock.h"
+#include "storage/options_controls.h"
+#include "storage/settings_library.h"
+#include "ui/help_window.h"
+#include "ui/idle_adapter.h"
+#include "ui/main_window_view.h"
+#include "ui/quorrings_application.h"
+#include "ui/screen_saver_inhibitor.h"
+#include "ui/settings_form_view.h"
+#include "ui/termination_signal.h"
+#include "ui/thinking_box_progress.h"
+#include "ui/thinking_box_view.h"
+#include "ui/window_cursor.h"
+
+namespace quor {
+
+class quorrings_program final : public startup_steps {
+public:
+    // Everything is found beside the executable: program_dir is its directory.
+    explicit quorrings_program(quorrings_application& application);
+    ~quorrings_program() override;
+
+    // The whole run; the process's exit code.
+    int run();
+
+    // The settings form's kill button, SIGTERM and SIGINT: save the library if
+    // it changed, then close the main window, which ends the message loop.
+    void kill_program();
+
+    void initialise_modules() override;
+    int vertical_scroll_bar_width() override;
+    void install_cursors() override;
+    void initialise_application() override;
+    void init_angle_tables() override;
+    void create_settings_form() override;
+    void create_options_form() override;
+    bool create_library_form() override;
+    void create_main_window() override;
+    void create_about_form() override;
+    void install_idle_handler() override;
+    int run_message_loop() override;
+
+private:
+    int show_settings_form();
+    void pick_random_setting(bool tagged_only);
+    // As the options dialog goes at the end of the process.
+    void write_configuration_at_exit();
+
+    quorrings_application& application_;
+    std::string program_dir_;  // with its trailing separator
+    message_box& messages_;
+    qt_thinking_box_view thinking_box_view_;
+    TThinking_box thinking_box_;
+    thinking_box_progress progress_{thinking_box_};
+    emulated_display_modes display_modes_;
+    host_processor processor_;
+    steady_tick_clock clock_;
+    animation_palette palette_;
+    std::optional<random_generators> random_;
+    window_cursor cursors_;
+    settings_controls form_;
+    std::unique_ptr<settings_form_view> settings_view_;
+    std::unique_ptr<help_window> help_;
+    options_controls options_;
+    bool options_created_ = false;
+    settings_library library_;
+    std::unique_ptr<main_window> window_;
+    std::unique_ptr<main_window_view> view_;
+    std::unique_ptr<idle_adapter> idle_;
+    std::unique_ptr<screen_saver_inhibitor> screen_saver_;
+    std::unique_ptr<termination_signal> termination_;
+};
+
+// The directory of the running executable, with a trailing separator.
+std::string executable_directory();
+
+}  // namespace quor

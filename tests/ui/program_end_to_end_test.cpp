@@ -1,0 +1,82 @@
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <thread>
+
+#include "../storage/recording_progress_box.h"
+#include "../storage/temporary_directory.h"
+#include "render/recording_message_box.h"
+#include "storage/setting_conversion.h"
+#include "storage/settings_file.h"
+
+namespace quor {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string file_text(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// One tagged setting of a hundred rings, packed as a first run looks for it.
+void write_settings_file(const fs::path& program_dir) {
+    settings_controls form;
+    form.fill_palette_list(std::vector<std::string>{"FIRE.PAL"});
+    form.palette_list.set_item_index(0);
+    form.max_polygons.set_position(100);
+    form.palette_inc.set_position(40);
+    form.Screensaver.set_checked(true);
+    settings_library library;
+    library.settings.emplace_back();
+    library.settings.back().control_strings = controls_to_lines(form, "Test rings");
+    library.library_modified = true;
+    testing::recording_progress_box progress;
+    recording_message_box messages;
+    ASSERT_EQ(save_settings_file(library, {program_dir, "Quor_Rings_32_Settings", true}, progress, messages),
+              save_result::saved);
+}
+
+// The real program in a program directory of its own: it animates for a
+// while, ends on SIGTERM the way its kill button ends it, and leaves the
+// configuration of a first run beside it.
+TEST(program_end_to_end_test, runs_and_writes_the_first_configuration_when_ended) {
+    const fs::path built = QUOR_BIN_DIR;
+    ASSERT_TRUE(fs::exists(built / "quorrings"));
+    testing::temporary_directory program_dir;
+    fs::copy_file(built / "quorrings", program_dir.path() / "quorrings");
+    fs::copy(built / "palette", program_dir.path() / "palette", fs::copy_options::recursive);
+    write_settings_file(program_dir.path());
+
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(environment);
+    program.start(QString::fromStdString((program_dir.path() / "quorrings").string()), {});
+    ASSERT_TRUE(program.waitForStarted(10000));
+    // A few hundred frames at the very least, unregulated or at any designed speed.
+    EXPECT_FALSE(program.waitForFinished(3000)) << program.readAllStandardError().toStdString();
+    program.terminate();
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+
+    EXPECT_EQ(file_text(program_dir.path() / "Quor_Rings_32_Config.ini"),
+              "[Quor_start]\r\n"
+              "START_AUTO_CYCLING=1\r\n"
+              "TAGGED_SETTINGS_ONLY=1\r\n"
+              "MIN_TIME=30\r\n"
+              "MAX_TIME=60\r\n"
+              "USE_COMPRESSION=1\r\n"
+              "QUOR_SETTINGS_FILE=Quor_Rings_32_Settings\r\n");
+}
+
+}  // namespace
+}  // namespace quor
