@@ -1,0 +1,96 @@
+#include "ui/about_box_view.h"
+
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "render/recording_message_box.h"
+#include "shell/tick_clock.h"
+#include "test_application.h"
+
+namespace quor {
+namespace {
+
+class about_box_view_test : public ::testing::Test {
+protected:
+    about_box_view_test() {
+        const std::string data_dir = std::string(QUOR_TEST_DIR) + "/../data/";
+        palette.set_palette_dir(data_dir);
+        palette.read_palette_file("RAINBOW.PAL");
+        demonstration.FormCreate(load_about_data_file(data_dir, messages));
+    }
+
+    // Runs the box modally; `during` is called twice while it shows, a
+    // little apart, then OK is clicked.
+    int show_and_watch(const std::function<void()>& during) {
+        QTimer::singleShot(250, &view, during);
+        QTimer::singleShot(750, &view, during);
+        QTimer::singleShot(800, &view, [this] { view.findChild<QPushButton*>(QStringLiteral("OK_btn"))->click(); });
+        return view.show_modal();
+    }
+
+    quorrings_application& application = testing::test_application();  // before any widget
+    recording_message_box messages;
+    animation_palette palette{messages};
+    steady_tick_clock clock;
+    uniform_random random{12345};
+    about_demonstration demonstration{clock, random};
+    std::vector<std::string> loop_owner;  // who took and gave back the frame loop, in order
+    about_box_view view{demonstration, palette,
+                        {[this] { loop_owner.push_back("box"); }, [this] { loop_owner.push_back("main window"); }}};
+};
+
+TEST_F(about_box_view_test, animates_while_shown_at_no_more_than_its_frame_rate_and_gives_the_loop_back) {
+    ASSERT_TRUE(messages.messages.empty());
+    std::vector<QImage> pictures;
+    std::vector<int> frames;
+    const int result = show_and_watch([&] {
+        EXPECT_TRUE(demonstration.showing());
+        EXPECT_EQ(loop_owner, std::vector<std::string>{"box"});
+        pictures.push_back(view.picture().copy());
+        frames.push_back(demonstration.state.frame_count);
+    });
+
+    EXPECT_EQ(result, 1);
+    ASSERT_EQ(pictures.size(), 2u);
+    EXPECT_NE(pictures[0], pictures[1]);
+    // Half a second apart: about 15 frames at 30.5 a second, never many more.
+    EXPECT_GT(frames[1], frames[0]);
+    EXPECT_LE(frames[1] - frames[0], 18);
+    EXPECT_FALSE(demonstration.showing());
+    EXPECT_EQ(loop_owner, (std::vector<std::string>{"box", "main window"}));
+
+    // Shown again, the sequence goes on where it stopped.
+    const int stopped_at = demonstration.state.frame_count;
+    frames.clear();
+    show_and_watch([&] { frames.push_back(demonstration.state.frame_count); });
+    ASSERT_FALSE(frames.empty());
+    EXPECT_GT(frames[0], stopped_at);
+    EXPECT_LT(frames[0], stopped_at + 18);
+}
+
+TEST_F(about_box_view_test, scroll_bars_and_controls_move_together) {
+    auto* morph = view.findChild<QScrollBar*>(QStringLiteral("morph_sc"));
+    ASSERT_NE(morph, nullptr);
+    EXPECT_EQ(morph->minimum(), 0);
+    EXPECT_EQ(morph->maximum(), 50);
+    EXPECT_EQ(morph->pageStep(), 10);
+    EXPECT_EQ(morph->value(), 5);
+
+    morph->setValue(0);
+    EXPECT_EQ(demonstration.controls.morph_sc.position(), 0);
+    EXPECT_EQ(demonstration.state.morph_length, 1);
+
+    view.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    EXPECT_EQ(morph->value(), 10);
+    EXPECT_EQ(view.findChild<QScrollBar*>(QStringLiteral("pause_sc"))->value(), 250);
+    EXPECT_EQ(demonstration.state.morph_length, 101);
+}
+
+}  // namespace
+}  // namespace quor
