@@ -17,7 +17,7 @@
 #include "engine/parameter_catalogue.h"
 #include "shell/startup_text.h"
 #include "ui/control_bindings.h"
-#include "ui/form_font.h"
+#include "ui/form_pictures.h"
 #include "ui/form_pictures.h"
 #include "ui/thinking_box_view.h"
 
