@@ -138,6 +138,11 @@ void main_window::FormPaint() {
     ++picture_version_;
 }
 
+void main_window::black_out() {
+    screen_.clear();
+    ++picture_version_;
+}
+
 bool main_window::settings_changed(const std::vector<std::string>& snapshot) const {
     return controls_to_lines(services_.form, temporary_setting_name) != snapshot;
 }

@@ -79,6 +79,8 @@ public:
     void FormMouseMove(int x, int y);
     // A repaint asked for by the window system: every ring drawn again.
     void FormPaint();
+    // The about box has taken over: the screen goes black, the rings are kept.
+    void black_out();
     // True when the form's current setting text differs from `snapshot`.
     bool settings_changed(const std::vector<std::string>& snapshot) const;
 

@@ -14,6 +14,7 @@
 #include "ui/control_bindings.h"
 #include "ui/form_pictures.h"
 #include "ui/form_pictures.h"
+#include "ui/idle_adapter.h"
 #include "ui/thinking_box_view.h"
 
 namespace quor {
@@ -45,6 +46,20 @@ QScrollBar* bound_bar(QWidget* parent, scroll_bar& control, QRect area) {
 }
 
 }  // namespace
+
+about_box_hooks frame_loop_hand_over(idle_adapter& idle, idle_handler main_handler, std::function<void()> black_out,
+                                     bool& box_shown) {
+    return {[&idle, &box_shown, black_out = std::move(black_out)] {
+                box_shown = true;
+                // No handler: the loop waits for events, and the box's timer is one.
+                idle.set_handler({});
+                if (black_out) black_out();
+            },
+            [&idle, &box_shown, main_handler = std::move(main_handler)] {
+                box_shown = false;
+                idle.set_handler(main_handler);
+            }};
+}
 
 // Only presents what the demonstration drew.
 class about_box_view::picture_panel final : public QWidget {

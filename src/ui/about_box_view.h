@@ -15,6 +15,7 @@
 
 #include "render/animation_palette.h"
 #include "shell/about_demonstration.h"
+#include "shell/idle_handler.h"
 
 class QScrollBar;
 
@@ -28,6 +29,15 @@ struct about_box_hooks {
     // The box has hidden: the main window animates again.
     std::function<void()> give_back_frame_loop;
 };
+
+class idle_adapter;
+
+// The hooks that hand the frame loop from the main window to the box and back:
+// while the box shows, `box_shown` is true, the idle handler only waits and
+// `black_out` has blacked out the main window; when it hides, `main_handler`
+// runs the main window's frames again. `idle` and `box_shown` must outlive the box.
+about_box_hooks frame_loop_hand_over(idle_adapter& idle, idle_handler main_handler, std::function<void()> black_out,
+                                     bool& box_shown);
 
 class about_box_view final : public QDialog {
 public:

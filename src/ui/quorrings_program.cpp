@@ -42,6 +42,7 @@ quorrings_program::~quorrings_program() {
     // The dialogs are the settings form's children: they go first.
     library_view_.reset();
     options_view_.reset();
+    about_view_.reset();
     settings_view_.reset();
     view_.reset();
     window_.reset();
@@ -130,7 +131,7 @@ void quorrings_program::create_main_window() {
                                   make_quorrings_animation,
                                   [this] { return show_settings_form(); },
                                   [this](bool tagged_only) { pick_random_setting(tagged_only); },
-                                  {}};
+                                  [this] { return about_box_shown_; }};
     window_ = std::make_unique<main_window>(services, screen.width, screen.height);
     view_ = std::make_unique<main_window_view>(*window_);
     view_->setWindowTitle(text_of(startup_text::application_title));
@@ -138,11 +139,32 @@ void quorrings_program::create_main_window() {
     view_->show_full_screen();
 }
 
-void quorrings_program::create_about_form() {}
-
-void quorrings_program::install_idle_handler() {
-    idle_ = std::make_unique<idle_adapter>([this](bool& done) { view_->idle_frame(done); });
+void quorrings_program::create_about_form() {
+    about_demonstration_.emplace(clock_, random_->uniform);
+    about_demonstration_->FormCreate(load_about_data_file(program_dir_, messages_));
+    // The hooks run only while the box shows, long after the idle handler is installed.
+    about_box_hooks hooks{[this] {
+                              if (idle_) frame_loop_hooks().take_frame_loop();
+                          },
+                          [this] {
+                              if (idle_) frame_loop_hooks().give_back_frame_loop();
+                          }};
+    about_view_ = std::make_unique<about_box_view>(*about_demonstration_, palette_, hooks, settings_view_.get());
+    settings_view_->show_about = [this] { about_view_->show_modal(); };
 }
+
+about_box_hooks quorrings_program::frame_loop_hooks() {
+    return frame_loop_hand_over(*idle_, main_idle_handler(), [this] {
+        window_->black_out();
+        view_->update();
+    }, about_box_shown_);
+}
+
+idle_handler quorrings_program::main_idle_handler() {
+    return [this](bool& done) { view_->idle_frame(done); };
+}
+
+void quorrings_program::install_idle_handler() { idle_ = std::make_unique<idle_adapter>(main_idle_handler()); }
 
 int quorrings_program::run_message_loop() {
     screen_saver_ = std::make_unique<screen_saver_inhibitor>();
@@ -159,6 +181,7 @@ void quorrings_program::kill_program() {
     if (save_settings_file(library_, configured_settings_file(options_, program_dir_), progress_, messages_) ==
         save_result::failed)
         return;
+    if (about_view_ && about_view_->isVisible()) about_view_->done(modal_result_cancel);
     if (settings_view_ && settings_view_->isVisible()) settings_view_->end_for_program_exit();
     if (view_) view_->end_program();
     // Ends every loop that runs, the settings form's too.

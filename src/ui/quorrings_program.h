@@ -18,6 +18,8 @@
 #include "storage/options_controls.h"
 #include "storage/settings_library.h"
 #include "ui/help_window.h"
+#include "shell/about_demonstration.h"
+#include "ui/about_box_view.h"
 #include "ui/idle_adapter.h"
 #include "ui/main_window_view.h"
 #include "ui/quorrings_application.h"
@@ -60,6 +62,9 @@ public:
 
 private:
     int show_settings_form();
+    idle_handler main_idle_handler();
+    // Hands the frame loop to the about box and back.
+    about_box_hooks frame_loop_hooks();
     void pick_random_setting(bool tagged_only);
     // As the options dialog goes at the end of the process.
     void write_configuration_at_exit();
@@ -89,6 +94,9 @@ private:
     std::unique_ptr<main_window> window_;
     std::unique_ptr<main_window_view> view_;
     std::unique_ptr<idle_adapter> idle_;
+    std::optional<about_demonstration> about_demonstration_;
+    std::unique_ptr<about_box_view> about_view_;
+    bool about_box_shown_ = false;
     std::unique_ptr<screen_saver_inhibitor> screen_saver_;
     std::unique_ptr<termination_signal> termination_;
 };

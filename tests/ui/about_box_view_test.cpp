@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -23,15 +24,19 @@ protected:
         palette.set_palette_dir(data_dir);
         palette.read_palette_file("RAINBOW.PAL");
         demonstration.FormCreate(load_about_data_file(data_dir, messages));
+        view = std::make_unique<about_box_view>(
+            demonstration, palette,
+            about_box_hooks{[this] { loop_owner.push_back("box"); }, [this] { loop_owner.push_back("main window"); }});
     }
 
     // Runs the box modally; `during` is called twice while it shows, a
     // little apart, then OK is clicked.
     int show_and_watch(const std::function<void()>& during) {
-        QTimer::singleShot(250, &view, during);
-        QTimer::singleShot(750, &view, during);
-        QTimer::singleShot(800, &view, [this] { view.findChild<QPushButton*>(QStringLiteral("OK_btn"))->click(); });
-        return view.show_modal();
+        QTimer::singleShot(250, view.get(), during);
+        QTimer::singleShot(750, view.get(), during);
+        QTimer::singleShot(800, view.get(),
+                           [this] { view->findChild<QPushButton*>(QStringLiteral("OK_btn"))->click(); });
+        return view->show_modal();
     }
 
     quorrings_application& application = testing::test_application();  // before any widget
@@ -41,8 +46,7 @@ protected:
     uniform_random random{12345};
     about_demonstration demonstration{clock, random};
     std::vector<std::string> loop_owner;  // who took and gave back the frame loop, in order
-    about_box_view view{demonstration, palette,
-                        {[this] { loop_owner.push_back("box"); }, [this] { loop_owner.push_back("main window"); }}};
+    std::unique_ptr<about_box_view> view;
 };
 
 TEST_F(about_box_view_test, animates_while_shown_at_no_more_than_its_frame_rate_and_gives_the_loop_back) {
@@ -52,7 +56,7 @@ TEST_F(about_box_view_test, animates_while_shown_at_no_more_than_its_frame_rate_
     const int result = show_and_watch([&] {
         EXPECT_TRUE(demonstration.showing());
         EXPECT_EQ(loop_owner, std::vector<std::string>{"box"});
-        pictures.push_back(view.picture().copy());
+        pictures.push_back(view->picture().copy());
         frames.push_back(demonstration.state.frame_count);
     });
 
@@ -75,7 +79,7 @@ TEST_F(about_box_view_test, animates_while_shown_at_no_more_than_its_frame_rate_
 }
 
 TEST_F(about_box_view_test, scroll_bars_and_controls_move_together) {
-    auto* morph = view.findChild<QScrollBar*>(QStringLiteral("morph_sc"));
+    auto* morph = view->findChild<QScrollBar*>(QStringLiteral("morph_sc"));
     ASSERT_NE(morph, nullptr);
     EXPECT_EQ(morph->minimum(), 0);
     EXPECT_EQ(morph->maximum(), 50);
@@ -86,9 +90,9 @@ TEST_F(about_box_view_test, scroll_bars_and_controls_move_together) {
     EXPECT_EQ(demonstration.controls.morph_sc.position(), 0);
     EXPECT_EQ(demonstration.state.morph_length, 1);
 
-    view.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    view->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
     EXPECT_EQ(morph->value(), 10);
-    EXPECT_EQ(view.findChild<QScrollBar*>(QStringLiteral("pause_sc"))->value(), 250);
+    EXPECT_EQ(view->findChild<QScrollBar*>(QStringLiteral("pause_sc"))->value(), 250);
     EXPECT_EQ(demonstration.state.morph_length, 101);
 }
 

@@ -53,6 +53,7 @@ TEST(program_end_to_end_test, runs_and_writes_the_first_configuration_when_ended
     testing::temporary_directory program_dir;
     fs::copy_file(built / "quorrings", program_dir.path() / "quorrings");
     fs::copy(built / "palette", program_dir.path() / "palette", fs::copy_options::recursive);
+    fs::copy_file(built / "Quor_Rings_32_Binary.bin", program_dir.path() / "Quor_Rings_32_Binary.bin");
     write_settings_file(program_dir.path());
 
     QProcess program;
