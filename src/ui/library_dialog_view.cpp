@@ -148,7 +148,11 @@ library_dialog_view::library_dialog_view(library_dialog& dialog, QWidget* parent
     refresh();
 }
 
-library_dialog_view::~library_dialog_view() { dialog_.on_close = nullptr; }
+library_dialog_view::~library_dialog_view() {
+    // Deleting the children moves the focus; by then this object is only a QWidget.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    dialog_.on_close = nullptr;
+}
 
 void library_dialog_view::build() {
     count_label_ = new QLabel(this);
