@@ -1,7 +1,15 @@
 #pragma once
 // Message and confirmation boxes as Qt message boxes.
+//
+// With QUORRINGS_UNATTENDED set in the environment (checks that run the whole
+// program without a user) no box is shown: each text goes to standard error on
+// a line of its own, carriage returns, line feeds and backslashes written as
+// \r, \n and \\, and a question takes its default answer, Yes.
 
 #include <QString>
+
+#include <string>
+#include <string_view>
 
 #include "render/message_box.h"
 
@@ -9,6 +17,8 @@ namespace quor {
 
 class qt_message_box final : public message_box {
 public:
+    qt_message_box();
+
     // Until a title is set, boxes carry the application's name.
     void set_title(const QString& title) { title_ = title; }
     QString title() const;
@@ -18,10 +28,14 @@ public:
 
 private:
     QString title_;
+    bool unattended_;
 };
 
 // The text as Qt lays it out: a carriage return, alone or before a line feed,
 // ends a line as it does in the texts' own convention.
 QString displayed_text(std::string_view text);
+
+// One line standing for the text, as unattended runs write it.
+std::string escaped_line(std::string_view text);
 
 }  // namespace quor

@@ -41,6 +41,8 @@ void answer_next_box(QMessageBox::StandardButton button, seen_box& seen, int tri
 TEST(qt_message_box_test, carriage_returns_end_lines) {
     EXPECT_EQ(displayed_text("a\rb\r\nc\nd\r\re"), QStringLiteral("a\nb\nc\nd\n\ne"));
     EXPECT_EQ(displayed_text("  spaces stay  "), QStringLiteral("  spaces stay  "));
+    // Unattended runs write each text on one line that can be read back.
+    EXPECT_EQ(escaped_line("a\r\nb\\c\rd"), "a\\r\\nb\\\\c\\rd");
 }
 
 TEST(qt_message_box_test, questions_have_yes_and_no_and_only_yes_agrees) {
