@@ -108,6 +108,10 @@ bool quorrings_program::create_library_form() {
     // The settings form's library and options buttons open these two dialogs.
     library_dialog_ = std::make_unique<library_dialog>(library_, form_, random_->uniform, messages_);
     if (loaded.picked_row) library_dialog_->select_row(static_cast<int>(*loaded.picked_row));
+    // With no setting to start from (an empty or damaged library) the rings
+    // still get colours from the first palette there is, instead of a message
+    // that there are none.
+    if (!form_.palette_list.has_selection() && form_.palette_list.count() > 0) form_.palette_list.set_item_index(0);
     library_dialog_->hold_form_drawing = [this](bool held) { settings_view_->setUpdatesEnabled(!held); };
     library_view_ = std::make_unique<library_dialog_view>(*library_dialog_, settings_view_.get());
     options_dialog_ = std::make_unique<options_dialog>(options_, messages_, &library_);
