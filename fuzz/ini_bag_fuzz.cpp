@@ -1,28 +1,38 @@
-// Reads arbitrary bytes as the configuration file, takes the options from it as
-// start-up does, writes them back as the end of the program does, and reads the
-// result again: every item must read back as it was saved, and whatever was
-// loaded must be writable.
+// Puts arbitrary bytes where the configuration file lives, takes the options
+// from it as start-up does, writes them back as the end of the program does,
+// and reads the result again: the options and every other entry must read back
+// as they were saved, and whatever was loaded must be writable.
+
+#include <unistd.h>
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "fuzz_check.h"
-#include "storage/bag.h"
+#include "render/recording_message_box.h"
+#include "storage/configuration.h"
 #include "storage/ini_document.h"
+#include "storage/options_controls.h"
 
 namespace {
 
-constexpr const char* section = "Quor_start";
+namespace fs = std::filesystem;
 
-quor::TBag make_bag() {
-    quor::TBag bag("/nowhere/");
-    bag.SetIniSect(section);
-    bag.SetIniFile("Quor_Rings_32_Config.ini");
-    return bag;
+// A program directory of our own, in memory where there is such a folder: the
+// saves sync the file to disk every time.
+const fs::path& program_directory() {
+    static const fs::path directory = [] {
+        const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+        fs::path made = base / ("quorrings_ini_fuzz_" + std::to_string(getpid()));
+        fs::create_directories(made);
+        return made;
+    }();
+    return directory;
 }
 
 // Values are read without the blanks around them, so a value that the 255-character
@@ -32,33 +42,39 @@ std::string_view without_trailing_blanks(std::string_view text) {
     return text;
 }
 
+void check_same_options(const quor::options_controls& saved, const quor::options_controls& read) {
+    QUOR_FUZZ_CHECK(read.Start_mode.checked() == saved.Start_mode.checked());
+    QUOR_FUZZ_CHECK(read.cycle_tagged.checked() == saved.cycle_tagged.checked());
+    QUOR_FUZZ_CHECK(read.min_time.text() == saved.min_time.text());
+    QUOR_FUZZ_CHECK(read.max_time.text() == saved.max_time.text());
+    QUOR_FUZZ_CHECK(read.UseCompression.checked() == saved.UseCompression.checked());
+    QUOR_FUZZ_CHECK(without_trailing_blanks(read.Settings_file_name.text()) ==
+                    without_trailing_blanks(saved.Settings_file_name.text()));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    quor::ini_document document = quor::ini_document::parse(std::span<const std::uint8_t>(data, size));
+    const quor::ini_document document = quor::ini_document::parse(std::span<const std::uint8_t>(data, size));
     const std::string text = document.text();
     QUOR_FUZZ_CHECK(quor::ini_document::parse(text).text() == text);
 
-    quor::TBag bag = make_bag();
-    bag.load_from_document(document);
-    bag.WriteBool("Start_auto_cycling", bag.ReadBool("Start_auto_cycling", true));
-    bag.WriteBool("Tagged_settings_only", bag.ReadBool("Tagged_settings_only", true));
-    bag.WriteInteger("Min_Time", bag.ReadInteger("Min_Time", 30));
-    bag.WriteInteger("Max_Time", bag.ReadInteger("Max_Time", 60));
-    bag.WriteBool("Use_Compression", bag.ReadBool("Use_Compression", true));
-    bag.WriteString("Quor_settings_file", bag.ReadString("Quor_settings_file", "Quor_Rings_32_Settings"));
-    try {
-        bag.save_to_document(document);
-    } catch (const std::invalid_argument&) {
-        QUOR_FUZZ_CHECK(!"an item loaded from the file cannot be written back");
-    }
+    const fs::path file = program_directory() / quor::configuration_file_name;
+    std::ofstream(file, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), size);
 
-    quor::TBag reread = make_bag();
-    reread.load_from_document(quor::ini_document::parse(document.text()));
-    for (std::size_t index = 0; index < bag.item_keys().size(); ++index) {
-        const std::string& key = bag.item_keys()[index];
-        QUOR_FUZZ_CHECK(without_trailing_blanks(reread.GetValue(key)) ==
-                        without_trailing_blanks(bag.item_values()[index]));
+    quor::options_controls options;
+    quor::read_configuration(options, program_directory());
+    quor::recording_message_box messages;
+    QUOR_FUZZ_CHECK(quor::write_configuration(options, program_directory(), messages));
+    QUOR_FUZZ_CHECK(messages.messages.empty());
+
+    quor::options_controls reread;
+    quor::read_configuration(reread, program_directory());
+    check_same_options(options, reread);
+    const quor::TBag& saved = options.Quor_ini;
+    for (std::size_t index = 0; index < saved.item_keys().size(); ++index) {
+        QUOR_FUZZ_CHECK(without_trailing_blanks(reread.Quor_ini.GetValue(saved.item_keys()[index])) ==
+                        without_trailing_blanks(saved.item_values()[index]));
     }
     return 0;
 }
