@@ -59,6 +59,7 @@ TEST(program_end_to_end_test, runs_and_writes_the_first_configuration_when_ended
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("QUORRINGS_UNATTENDED", "1");
     program.setProcessEnvironment(environment);
     program.start(QString::fromStdString((program_dir.path() / "quorrings").string()), {});
     ASSERT_TRUE(program.waitForStarted(10000));
@@ -68,6 +69,8 @@ TEST(program_end_to_end_test, runs_and_writes_the_first_configuration_when_ended
     ASSERT_TRUE(program.waitForFinished(10000));
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 0);
+    const std::string said = program.readAllStandardError().toStdString();
+    EXPECT_EQ(said.find("message: "), std::string::npos) << said;
 
     EXPECT_EQ(file_text(program_dir.path() / "Quor_Rings_32_Config.ini"),
               "[Quor_start]\r\n"
