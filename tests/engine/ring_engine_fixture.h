@@ -4,7 +4,7 @@
 
 #include "engine/quorrings.h"
 #include "render/recording_message_box.h"
-#include "../storage/temporary_directory.h"
+#include "support/temporary_directory.h"
 
 #include <algorithm>
 #include <cstdint>

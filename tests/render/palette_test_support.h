@@ -2,41 +2,12 @@
 // A fresh temporary directory per test, and a message box that records.
 
 #include "render/recording_message_box.h"
+#include "support/temporary_directory.h"
 
-#include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 #include <vector>
 
 namespace quor::testing {
-
-class temporary_directory {
-public:
-    temporary_directory() {
-        std::random_device seed;
-        path_ = std::filesystem::temp_directory_path() / ("quor_render_" + std::to_string(seed()) + std::to_string(seed()));
-        std::filesystem::create_directories(path_);
-    }
-    ~temporary_directory() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    temporary_directory(const temporary_directory&) = delete;
-    temporary_directory& operator=(const temporary_directory&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-    // With a trailing separator, as the program directory is given.
-    std::string program_dir() const { return path_.string() + "/"; }
-
-    void write(const std::filesystem::path& relative, const std::string& bytes) const {
-        std::filesystem::create_directories((path_ / relative).parent_path());
-        std::ofstream(path_ / relative, std::ios::binary) << bytes;
-    }
-
-private:
-    std::filesystem::path path_;
-};
 
 using quor::recording_message_box;
 

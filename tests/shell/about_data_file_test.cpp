@@ -7,7 +7,7 @@
 #include <fstream>
 #include <vector>
 
-#include "../storage/temporary_directory.h"
+#include "support/temporary_directory.h"
 #include "render/recording_message_box.h"
 
 namespace quor {

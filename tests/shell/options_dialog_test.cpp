@@ -1,6 +1,6 @@
 #include "shell/options_dialog.h"
 
-#include "../storage/temporary_directory.h"
+#include "support/temporary_directory.h"
 #include "render/recording_message_box.h"
 #include "storage/configuration.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "../storage/temporary_directory.h"
+#include "support/temporary_directory.h"
 
 namespace quor {
 namespace {

@@ -12,7 +12,7 @@
 #include "child_process.h"
 #include "storage/bag.h"
 #include "storage/ini_document.h"
-#include "temporary_directory.h"
+#include "support/temporary_directory.h"
 
 namespace quor {
 namespace {

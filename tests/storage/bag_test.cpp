@@ -7,7 +7,7 @@
 #include <iterator>
 #include <string>
 
-#include "temporary_directory.h"
+#include "support/temporary_directory.h"
 
 namespace quor {
 namespace {

@@ -4,7 +4,7 @@
 #include "library_test_support.h"
 #include "render/recording_message_box.h"
 #include "storage/ini_document.h"
-#include "temporary_directory.h"
+#include "support/temporary_directory.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "library_test_support.h"
 #include "storage/configuration.h"
-#include "temporary_directory.h"
+#include "support/temporary_directory.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "temporary_directory.h"
+#include "support/temporary_directory.h"
 
 namespace quor {
 namespace {

@@ -2,7 +2,7 @@
 // Runs one of the built programs as a user would and collects what it said.
 
 #include "library_test_support.h"
-#include "temporary_directory.h"
+#include "support/temporary_directory.h"
 
 #include <sys/wait.h>
 

@@ -5,7 +5,7 @@
 #include "render/recording_message_box.h"
 #include "storage/lzh_compressor.h"
 #include "storage/setting_conversion.h"
-#include "temporary_directory.h"
+#include "support/temporary_directory.h"
 
 #include <gtest/gtest.h>
 

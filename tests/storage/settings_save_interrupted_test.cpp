@@ -16,7 +16,7 @@
 #include "storage/lzh_compressor.h"
 #include "storage/settings_file.h"
 #include "storage/settings_library.h"
-#include "temporary_directory.h"
+#include "support/temporary_directory.h"
 
 namespace quor {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "library_test_support.h"
 #include "program_runner.h"
-#include "temporary_directory.h"
+#include "support/temporary_directory.h"
 
 #include <gtest/gtest.h>
 

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "../storage/recording_progress_box.h"
-#include "../storage/temporary_directory.h"
+#include "support/temporary_directory.h"
 #include "render/recording_message_box.h"
 #include "storage/setting_conversion.h"
 #include "storage/settings_file.h"

@@ -18,7 +18,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../storage/temporary_directory.h"
+#include "support/temporary_directory.h"
 #include "render/recording_message_box.h"
 #include "storage/setting_conversion.h"
 #include "test_application.h"

@@ -2,6 +2,7 @@
 // A fresh directory under the system's temporary folder, removed with everything in it.
 
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
 
@@ -22,6 +23,13 @@ public:
     temporary_directory& operator=(const temporary_directory&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
+    // With a trailing separator, as the program directory is given.
+    std::string program_dir() const { return path_.string() + "/"; }
+
+    void write(const std::filesystem::path& relative, const std::string& bytes) const {
+        std::filesystem::create_directories((path_ / relative).parent_path());
+        std::ofstream(path_ / relative, std::ios::binary) << bytes;
+    }
 
 private:
     std::filesystem::path path_;
