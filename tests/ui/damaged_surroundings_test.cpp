@@ -3,6 +3,7 @@
 // read from its standard error, where an unattended run writes them instead of
 // waiting for a user to close them.
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -120,9 +121,11 @@ protected:
                   save_result::saved);
     }
 
-    // Runs the program unattended for a few seconds, then ends it as the
-    // system ends a program (SIGTERM, the same path as its kill button).
-    program_run run() {
+    // Runs the program unattended for two seconds, and longer until it has said
+    // as many messages as awaited (however slow its start-up), then a second
+    // more to see whether it runs on; then ends it as the system ends a program
+    // (SIGTERM, the same path as its kill button).
+    program_run run(std::size_t awaited_messages) {
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
@@ -131,13 +134,27 @@ protected:
         program.start(QString::fromStdString((dir() / "quorrings").string()), {});
         program_run result;
         if (!program.waitForStarted(10000)) return result;
-        result.ran_on = !program.waitForFinished(2500);
+        std::string said;
+        const auto messages_said = [&said] {
+            std::size_t count = 0;
+            for (std::size_t at = said.find("message: "); at != std::string::npos; at = said.find("message: ", at + 1))
+                ++count;
+            return count;
+        };
+        QElapsedTimer waited;
+        waited.start();
+        while ((messages_said() < awaited_messages || waited.elapsed() < 2000) && waited.elapsed() < 20000 &&
+               program.state() == QProcess::Running) {
+            program.waitForReadyRead(100);
+            said += program.readAllStandardError().toStdString();
+        }
+        result.ran_on = !program.waitForFinished(1000);
         if (result.ran_on) {
             program.terminate();
             program.waitForFinished(10000);
         }
         if (program.exitStatus() == QProcess::NormalExit) result.exit_code = program.exitCode();
-        result.standard_error = program.readAllStandardError().toStdString();
+        result.standard_error = said + program.readAllStandardError().toStdString();
         std::istringstream lines(result.standard_error);
         for (std::string line; std::getline(lines, line);)
             if (line.rfind("message: ", 0) == 0) result.messages.push_back(unescaped(line.substr(9)));
@@ -148,7 +165,7 @@ protected:
     // least once, nothing else) and ended normally with every file unchanged.
     void expect_runs_on_saying(const std::string& expected) {
         const auto before = files_under(dir());
-        const program_run result = run();
+        const program_run result = run(1);
         EXPECT_TRUE(result.ran_on) << result.standard_error;
         EXPECT_EQ(result.exit_code, 0) << result.standard_error;
         ASSERT_FALSE(result.messages.empty()) << result.standard_error;
@@ -162,7 +179,7 @@ private:
 
 TEST_F(damaged_surroundings_test, a_sound_folder_runs_without_a_message) {
     const auto before = files_under(dir());
-    const program_run result = run();
+    const program_run result = run(0);
     EXPECT_TRUE(result.ran_on) << result.standard_error;
     EXPECT_EQ(result.exit_code, 0);
     EXPECT_TRUE(result.messages.empty()) << result.standard_error;
@@ -181,7 +198,7 @@ TEST_F(damaged_surroundings_test, a_palette_file_of_binary_junk_is_reported_and_
     const fs::path palette = dir() / "palette" / "FIRE.PAL";
     write_file(palette, junk_bytes(4096, 7));
     const auto before = files_under(dir());
-    const program_run result = run();
+    const program_run result = run(1);
     EXPECT_TRUE(result.ran_on) << result.standard_error;
     EXPECT_EQ(result.exit_code, 0);
     ASSERT_FALSE(result.messages.empty()) << result.standard_error;
@@ -219,7 +236,7 @@ TEST_F(damaged_surroundings_test, a_configuration_of_junk_lines_and_overlong_val
                    "QUOR_SETTINGS_FILE=Quor_Rings_32_Settings\r\n");
     const std::string library = file_text(packed_library());
 
-    const program_run result = run();
+    const program_run result = run(0);
     EXPECT_TRUE(result.ran_on) << result.standard_error;
     EXPECT_EQ(result.exit_code, 0);
     EXPECT_TRUE(result.messages.empty()) << result.standard_error;
