@@ -1,5 +1,7 @@
 #include "ui/about_box_view.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -13,6 +15,7 @@
 #include "render/recording_message_box.h"
 #include "shell/tick_clock.h"
 #include "test_application.h"
+#include "ui/idle_adapter.h"
 
 namespace quor {
 namespace {
@@ -94,6 +97,39 @@ TEST_F(about_box_view_test, scroll_bars_and_controls_move_together) {
     EXPECT_EQ(morph->value(), 10);
     EXPECT_EQ(view->findChild<QScrollBar*>(QStringLiteral("pause_sc"))->value(), 250);
     EXPECT_EQ(demonstration.state.morph_length, 101);
+}
+
+// The program's hand-over: the main window's frames stop while the box shows
+// and start again when it hides, however often the box is opened.
+TEST(about_box_hand_over_test, the_main_window_animates_again_after_the_box_hides) {
+    testing::test_application();
+    int main_frames = 0;
+    int black_outs = 0;
+    bool box_shown = false;
+    const idle_handler main_handler = [&main_frames](bool& done) {
+        ++main_frames;
+        done = false;
+    };
+    idle_adapter idle(main_handler);
+    const about_box_hooks hooks = frame_loop_hand_over(idle, main_handler, [&black_outs] { ++black_outs; }, box_shown);
+    const auto frames_in_a_while = [&main_frames] {
+        const int before = main_frames;
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 100) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        return main_frames - before;
+    };
+
+    EXPECT_GT(frames_in_a_while(), 0);
+    for (int opened = 1; opened <= 2; ++opened) {
+        hooks.take_frame_loop();
+        EXPECT_TRUE(box_shown);
+        EXPECT_EQ(black_outs, opened);
+        EXPECT_EQ(frames_in_a_while(), 0);
+        hooks.give_back_frame_loop();
+        EXPECT_FALSE(box_shown);
+        EXPECT_GT(frames_in_a_while(), 0);
+    }
 }
 
 }  // namespace
