@@ -6,21 +6,18 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "child_process.h"
 #include "storage/bag.h"
 #include "storage/ini_document.h"
+#include "support/files.h"
 #include "support/temporary_directory.h"
 
 namespace quor {
 namespace {
 
-std::string file_text(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
+using testing::file_text;
 
 class InterruptedBagSave : public ::testing::Test {
 protected:

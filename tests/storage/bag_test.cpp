@@ -3,23 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
+#include "support/files.h"
 #include "support/temporary_directory.h"
 
 namespace quor {
 namespace {
 
-std::string file_text(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-void write_text(const std::filesystem::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
+using testing::file_text;
+using testing::put_file;
 
 class BagFile : public ::testing::Test {
 protected:
@@ -58,7 +51,7 @@ TEST_F(BagFile, FirstRunWritesTheDefaultsInOrder) {
 
 TEST_F(BagFile, HandWrittenEntriesAreReadAndWhatTheProgramDoesNotUseSurvives) {
     const std::string long_value(300, 'x');
-    write_text(ini_path(),
+    put_file(ini_path(),
                "[Other]\n"
                "Min_Time=1\n"
                "[QUOR_START]\n"
@@ -181,7 +174,7 @@ TEST_F(BagFile, AFailedWriteIsReportedAndLeavesTheFileAsItWas) {
     }
     EXPECT_TRUE(std::filesystem::is_directory(unreadable));
 
-    write_text(ini_path(), "[Quor_start]\nMIN_TIME=5\n");
+    put_file(ini_path(), "[Quor_start]\nMIN_TIME=5\n");
     bag.SetIniFile(ini_path().string());
     bag.WriteString("Quor_settings_file", "two\nlines");
     EXPECT_THROW(bag.SaveToIni(), EBagError);

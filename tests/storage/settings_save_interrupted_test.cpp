@@ -7,7 +7,6 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -16,15 +15,13 @@
 #include "storage/lzh_compressor.h"
 #include "storage/settings_file.h"
 #include "storage/settings_library.h"
+#include "support/files.h"
 #include "support/temporary_directory.h"
 
 namespace quor {
 namespace {
 
-std::string file_text(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
+using testing::file_text;
 
 class silent_progress_box : public progress_box {
 public:

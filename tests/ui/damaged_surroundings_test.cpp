@@ -1,5 +1,6 @@
-// The real program started among damaged files: it says what is wrong, runs on
-// (or ends where ending is the rule), and changes no file it found. Messages are
+// The real program started among damaged files: it says what is wrong, runs on,
+// and loses nothing: no settings file or palette changes, and the configuration
+// is written back at the end as it always is. Messages are
 // read from its standard error, where an unattended run writes them instead of
 // waiting for a user to close them.
 
@@ -10,8 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <random>
 #include <sstream>
@@ -19,6 +18,7 @@
 #include <vector>
 
 #include "../storage/recording_progress_box.h"
+#include "support/files.h"
 #include "support/temporary_directory.h"
 #include "render/recording_message_box.h"
 #include "storage/setting_conversion.h"
@@ -42,14 +42,8 @@ constexpr const char* configuration_text =
     "USE_COMPRESSION=1\r\n"
     "QUOR_SETTINGS_FILE=Quor_Rings_32_Settings\r\n";
 
-std::string file_text(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void write_file(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
+using testing::file_text;
+using testing::put_file;
 
 std::string junk_bytes(std::size_t size, unsigned seed) {
     std::mt19937 generator(seed);
@@ -96,7 +90,7 @@ protected:
         fs::copy_file(built / "quorrings", dir() / "quorrings");
         fs::copy(built / "palette", dir() / "palette", fs::copy_options::recursive);
         fs::copy_file(built / "Quor_Rings_32_Binary.bin", dir() / "Quor_Rings_32_Binary.bin");
-        write_file(dir() / "Quor_Rings_32_Config.ini", configuration_text);
+        put_file(dir() / "Quor_Rings_32_Config.ini", configuration_text);
         write_library();
     }
 
@@ -196,7 +190,7 @@ TEST_F(damaged_surroundings_test, a_missing_or_empty_palette_folder_is_reported_
 
 TEST_F(damaged_surroundings_test, a_palette_file_of_binary_junk_is_reported_and_the_rings_run_on) {
     const fs::path palette = dir() / "palette" / "FIRE.PAL";
-    write_file(palette, junk_bytes(4096, 7));
+    put_file(palette, junk_bytes(4096, 7));
     const auto before = files_under(dir());
     const program_run result = run(1);
     EXPECT_TRUE(result.ran_on) << result.standard_error;
@@ -210,14 +204,14 @@ TEST_F(damaged_surroundings_test, packed_headers_claiming_gigabytes_read_as_dama
     const std::string packed = file_text(packed_library());
     // 4 GiB (all ones, which the header's signed length reads as -1) and 2 GiB.
     for (const std::string& header : {std::string("\xff\xff\xff\xff", 4), std::string("\xff\xff\xff\x7f", 4)}) {
-        write_file(packed_library(), header + packed.substr(4));
+        put_file(packed_library(), header + packed.substr(4));
         expect_runs_on_saying(corrupt_message);
     }
 }
 
 TEST_F(damaged_surroundings_test, a_truncated_packed_library_reads_as_damage_and_nothing_is_saved_over) {
     const std::string packed = file_text(packed_library());
-    write_file(packed_library(), packed.substr(0, packed.size() / 2));
+    put_file(packed_library(), packed.substr(0, packed.size() / 2));
     expect_runs_on_saying(corrupt_message);
 }
 
@@ -226,7 +220,7 @@ TEST_F(damaged_surroundings_test, a_configuration_of_junk_lines_and_overlong_val
     const std::string note(5000, 'n');
     std::string junk_free_line;
     for (char c : junk_line) junk_free_line += (c == '\r' || c == '\n' || c == '\0') ? '?' : c;
-    write_file(dir() / "Quor_Rings_32_Config.ini",
+    put_file(dir() / "Quor_Rings_32_Config.ini",
                "a line without an equals sign\r\n" + junk_free_line + "\r\n" +
                    "[Quor_start]\r\n"
                    "=a value without a key\r\n"

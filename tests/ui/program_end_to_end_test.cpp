@@ -5,12 +5,11 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
 
 #include "../storage/recording_progress_box.h"
+#include "support/files.h"
 #include "support/temporary_directory.h"
 #include "render/recording_message_box.h"
 #include "storage/setting_conversion.h"
@@ -21,10 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string file_text(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
+using testing::file_text;
 
 // One tagged setting of a hundred rings, packed as a first run looks for it.
 void write_settings_file(const fs::path& program_dir) {

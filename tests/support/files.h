@@ -1,0 +1,23 @@
+#pragma once
+// Whole files as byte strings, for tests that write a file and check what is on disk.
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <string_view>
+
+namespace quor::testing {
+
+// The file's bytes; empty when it cannot be read.
+inline std::string file_text(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// Replaces the file with exactly these bytes.
+inline void put_file(const std::filesystem::path& path, std::string_view bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+}  // namespace quor::testing
