@@ -8,6 +8,15 @@ constexpr int line_feed = 10;
 
 bool is_separator(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\0'; }
 
+// True when `byte` ends a line: LF, or CR with the LF that may follow it.
+bool ends_line(int byte, text_reader& stream) {
+    if (byte == line_feed) return true;
+    if (byte != carriage_return) return false;
+    const int next = stream.read_byte();
+    if (next >= 0 && next != line_feed) stream.step_back();
+    return true;
+}
+
 }  // namespace
 
 void write_line(std::string& stream, std::string_view line) {
@@ -19,14 +28,13 @@ std::string read_line(text_reader& stream) {
     std::string line;
     while (line.size() < longest_line) {
         const int byte = stream.read_byte();
-        if (byte < 0 || byte == line_feed) break;
-        if (byte == carriage_return) {
-            const int next = stream.read_byte();
-            if (next >= 0 && next != line_feed) stream.step_back();
-            break;
-        }
+        if (byte < 0 || ends_line(byte, stream)) return line;
         line.push_back(static_cast<char>(byte));
     }
+    // A line of exactly the longest length ends at its own line end, not at an
+    // empty line after it: the writer writes such lines (the first piece of a
+    // longer one), and they must read back as written.
+    if (const int byte = stream.read_byte(); byte >= 0 && !ends_line(byte, stream)) stream.step_back();
     return line;
 }
 

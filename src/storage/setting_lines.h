@@ -11,7 +11,8 @@
 
 namespace quor {
 
-// A longer line is returned in pieces of this many characters.
+// A longer line is returned in pieces of this many characters; a piece of
+// exactly this length takes the line end that follows it.
 inline constexpr std::size_t longest_line = 4096;
 
 // Appends the line and CR LF.

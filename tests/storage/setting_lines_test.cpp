@@ -33,8 +33,10 @@ TEST(read_line, gives_empty_text_at_the_end_of_the_stream) {
 
 TEST(read_line, cuts_lines_after_4096_characters) {
     const std::string full(4096, 'x');
-    // Exactly 4096 then CR LF: the line, then its terminator as an empty line.
-    EXPECT_EQ(all_lines(full + "\r\nnext\r\n"), (std::vector<std::string>{full, "", "next"}));
+    // Exactly 4096 then a line end: the line, as the writer wrote it.
+    EXPECT_EQ(all_lines(full + "\r\nnext\r\n"), (std::vector<std::string>{full, "next"}));
+    EXPECT_EQ(all_lines(full + "\nnext\r\n"), (std::vector<std::string>{full, "next"}));
+    EXPECT_EQ(all_lines(full + "\r\r\nnext"), (std::vector<std::string>{full, "", "next"}));
     // One more character comes back as a line of its own.
     EXPECT_EQ(all_lines(full + "yz\r\n"), (std::vector<std::string>{full, "yz"}));
     EXPECT_EQ(all_lines(std::string(10000, 'q')).size(), 3u);

@@ -74,6 +74,25 @@ TEST(settings_library, writes_back_exactly_the_text_it_read) {
     EXPECT_EQ(settings_library().write_settings(), "");
 }
 
+// A line longer than the reader's 4096 characters comes back in pieces, and the
+// first piece is written as a line of exactly 4096. Found by fuzzing: that line
+// used to read back as itself and an empty line, so the saved file was corrupt
+// from there on and every setting after it was lost.
+TEST(settings_library, a_saved_line_of_4096_characters_reads_back_with_everything_after_it) {
+    const std::string text = "{ \r\nLong\r\n" + std::string(4096, 'x') + "}\r\n{ \r\nAfter\r\n}\r\n";
+    recording_message_box messages;
+    settings_library library;
+    ASSERT_TRUE(library.read_settings(text, messages));
+    ASSERT_EQ(names_of(library), (std::vector<std::string>{"Long", "After"}));
+
+    settings_library reread;
+    EXPECT_TRUE(reread.read_settings(library.write_settings(), messages));
+    EXPECT_TRUE(messages.messages.empty());
+    ASSERT_EQ(reread.settings.size(), 2u);
+    for (std::size_t index = 0; index < 2; ++index)
+        EXPECT_EQ(reread.settings[index].control_strings, library.settings[index].control_strings);
+}
+
 // A library of `tags.size()` settings, tagged as given, each a full set of lines.
 settings_library library_tagged(const std::vector<bool>& tags) {
     settings_library library;
