@@ -20,15 +20,6 @@ namespace {
 
 constexpr int library_size = 1000;
 
-class silent_progress_box : public quor::progress_box {
-public:
-    void think_show(std::string_view) override {}
-    void think_show_bar(std::string_view) override {}
-    void think_hide() override {}
-    void set_maximum(int) override {}
-    void set_position(int) override {}
-};
-
 // A program directory holding "Bench.cmp": 1000 full settings with varied positions and tags.
 class packed_library_folder {
 public:
@@ -70,7 +61,7 @@ void load_packed_library(benchmark::State& state) {
     const quor::settings_file_location location{files.folder(), "Bench", true};
     quor::settings_controls form;
     quor::uniform_random random(7);
-    silent_progress_box progress;
+    quor::silent_progress_box progress;
     quor::recording_message_box messages;
     std::size_t loaded = 0;
     for (auto _ : state) {

@@ -3,8 +3,6 @@
 // and reads the result again: the options and every other entry must read back
 // as they were saved, and whatever was loaded must be writable.
 
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -14,6 +12,7 @@
 #include <string_view>
 
 #include "fuzz_check.h"
+#include "fuzz_directory.h"
 #include "render/recording_message_box.h"
 #include "storage/configuration.h"
 #include "storage/ini_document.h"
@@ -22,18 +21,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-// A program directory of our own, in memory where there is such a folder: the
-// saves sync the file to disk every time.
-const fs::path& program_directory() {
-    static const fs::path directory = [] {
-        const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        fs::path made = base / ("quorrings_ini_fuzz_" + std::to_string(getpid()));
-        fs::create_directories(made);
-        return made;
-    }();
-    return directory;
-}
 
 // Values are read without the blanks around them, so a value that the 255-character
 // cut ends in a blank reads back without it.
@@ -59,17 +46,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text = document.text();
     QUOR_FUZZ_CHECK(quor::ini_document::parse(text).text() == text);
 
-    const fs::path file = program_directory() / quor::configuration_file_name;
+    const fs::path& directory = fuzz_program_directory("quorrings_ini_fuzz");
+    const fs::path file = directory / quor::configuration_file_name;
     std::ofstream(file, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), size);
 
     quor::options_controls options;
-    quor::read_configuration(options, program_directory());
+    quor::read_configuration(options, directory);
     quor::recording_message_box messages;
-    QUOR_FUZZ_CHECK(quor::write_configuration(options, program_directory(), messages));
+    QUOR_FUZZ_CHECK(quor::write_configuration(options, directory, messages));
     QUOR_FUZZ_CHECK(messages.messages.empty());
 
     quor::options_controls reread;
-    quor::read_configuration(reread, program_directory());
+    quor::read_configuration(reread, directory);
     check_same_options(options, reread);
     const quor::TBag& saved = options.Quor_ini;
     for (std::size_t index = 0; index < saved.item_keys().size(); ++index) {

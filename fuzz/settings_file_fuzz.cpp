@@ -4,8 +4,6 @@
 // lost: a damaged file is kept byte for byte beside the new one, and the new
 // file reads back as the list that was saved.
 
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -16,6 +14,7 @@
 #include "engine/settings_controls.h"
 #include "engine/uniform_random.h"
 #include "fuzz_check.h"
+#include "fuzz_directory.h"
 #include "render/recording_message_box.h"
 #include "storage/progress_box.h"
 #include "storage/settings_file.h"
@@ -24,27 +23,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-class silent_progress_box final : public quor::progress_box {
-public:
-    void think_show(std::string_view) override {}
-    void think_show_bar(std::string_view) override {}
-    void think_hide() override {}
-    void set_maximum(int) override {}
-    void set_position(int) override {}
-};
-
-// A program directory of our own, in memory where there is such a folder: the
-// saves sync the file to disk every time.
-const fs::path& program_directory() {
-    static const fs::path directory = [] {
-        const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        fs::path made = base / ("quorrings_settings_fuzz_" + std::to_string(getpid()));
-        fs::create_directories(made);
-        return made;
-    }();
-    return directory;
-}
 
 std::string file_bytes(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
@@ -55,15 +33,16 @@ std::string file_bytes(const fs::path& path) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
-    const quor::settings_file_location file{program_directory(), "Quor_Rings_32_Settings", (data[0] & 1) != 0};
+    const fs::path& directory = fuzz_program_directory("quorrings_settings_fuzz");
+    const quor::settings_file_location file{directory, "Quor_Rings_32_Settings", (data[0] & 1) != 0};
     const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
-    for (const auto& entry : fs::directory_iterator(program_directory())) fs::remove(entry.path());
+    for (const auto& entry : fs::directory_iterator(directory)) fs::remove(entry.path());
     std::ofstream(file.chosen_path(), std::ios::binary) << bytes;
 
     quor::settings_library library;
     quor::settings_controls form;
     quor::uniform_random random(static_cast<std::int32_t>(size));
-    silent_progress_box progress;
+    quor::silent_progress_box progress;
     quor::recording_message_box messages;
     const quor::library_load_result loaded =
         quor::load_settings_library(library, file, true, form, random, progress, messages);

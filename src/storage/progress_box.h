@@ -18,4 +18,14 @@ public:
     virtual void set_maximum(int maximum) = 0;
 };
 
+// Shows nothing: for loads and saves with no one watching (benchmarks, fuzzing).
+class silent_progress_box final : public progress_box {
+public:
+    void think_show(std::string_view) override {}
+    void think_show_bar(std::string_view) override {}
+    void think_hide() override {}
+    void set_maximum(int) override {}
+    void set_position(int) override {}
+};
+
 }  // namespace quor

@@ -23,15 +23,6 @@ namespace {
 
 using testing::file_text;
 
-class silent_progress_box : public progress_box {
-public:
-    void think_show(std::string_view) override {}
-    void think_show_bar(std::string_view) override {}
-    void think_hide() override {}
-    void set_maximum(int) override {}
-    void set_position(int) override {}
-};
-
 // A library of `count` settings whose names and lines differ, so that packing
 // leaves a file of many kilobytes.
 settings_library make_library(int count, const std::string& name_prefix) {
