@@ -7,8 +7,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "engine/settings_controls.h"
@@ -20,16 +18,11 @@
 #include "storage/settings_file.h"
 #include "storage/settings_library.h"
 
-namespace {
+#include "../tests/support/files.h"
 
 namespace fs = std::filesystem;
-
-std::string file_bytes(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-}  // namespace
+using quor::testing::file_text;
+using quor::testing::put_file;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
@@ -37,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const quor::settings_file_location file{directory, "Quor_Rings_32_Settings", (data[0] & 1) != 0};
     const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
     for (const auto& entry : fs::directory_iterator(directory)) fs::remove(entry.path());
-    std::ofstream(file.chosen_path(), std::ios::binary) << bytes;
+    put_file(file.chosen_path(), bytes);
 
     quor::settings_library library;
     quor::settings_controls form;
@@ -59,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fs::path kept = file.chosen_path();
     kept += ".damaged";
     QUOR_FUZZ_CHECK(fs::exists(kept) == damaged);
-    if (damaged) QUOR_FUZZ_CHECK(file_bytes(kept) == bytes);
+    if (damaged) QUOR_FUZZ_CHECK(file_text(kept) == bytes);
     QUOR_FUZZ_CHECK(messages.messages.size() == (damaged ? 1u : 0u));
 
     quor::settings_library reread;

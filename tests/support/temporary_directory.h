@@ -2,9 +2,10 @@
 // A fresh directory under the system's temporary folder, removed with everything in it.
 
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <string>
+
+#include "support/files.h"
 
 namespace quor::testing {
 
@@ -28,7 +29,7 @@ public:
 
     void write(const std::filesystem::path& relative, const std::string& bytes) const {
         std::filesystem::create_directories((path_ / relative).parent_path());
-        std::ofstream(path_ / relative, std::ios::binary) << bytes;
+        put_file(path_ / relative, bytes);
     }
 
 private:

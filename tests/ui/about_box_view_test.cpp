@@ -1,7 +1,5 @@
 #include "ui/about_box_view.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -114,9 +112,7 @@ TEST(about_box_hand_over_test, the_main_window_animates_again_after_the_box_hide
     const about_box_hooks hooks = frame_loop_hand_over(idle, main_handler, [&black_outs] { ++black_outs; }, box_shown);
     const auto frames_in_a_while = [&main_frames] {
         const int before = main_frames;
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < 100) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        testing::run_loop_for(100);
         return main_frames - before;
     };
 

@@ -6,7 +6,6 @@
 
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QProcessEnvironment>
 
 #include <gtest/gtest.h>
 
@@ -18,6 +17,7 @@
 #include <vector>
 
 #include "../storage/recording_progress_box.h"
+#include "program_folder.h"
 #include "support/files.h"
 #include "support/temporary_directory.h"
 #include "render/recording_message_box.h"
@@ -85,11 +85,7 @@ struct program_run {
 class damaged_surroundings_test : public ::testing::Test {
 protected:
     void SetUp() override {
-        const fs::path built = QUOR_BIN_DIR;
-        ASSERT_TRUE(fs::exists(built / "quorrings"));
-        fs::copy_file(built / "quorrings", dir() / "quorrings");
-        fs::copy(built / "palette", dir() / "palette", fs::copy_options::recursive);
-        fs::copy_file(built / "Quor_Rings_32_Binary.bin", dir() / "Quor_Rings_32_Binary.bin");
+        testing::copy_program_into(dir());
         put_file(dir() / "Quor_Rings_32_Config.ini", configuration_text);
         write_library();
     }
@@ -121,11 +117,7 @@ protected:
     // (SIGTERM, the same path as its kill button).
     program_run run(std::size_t awaited_messages) {
         QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        environment.insert("QUORRINGS_UNATTENDED", "1");
-        program.setProcessEnvironment(environment);
-        program.start(QString::fromStdString((dir() / "quorrings").string()), {});
+        testing::start_unattended(program, dir());
         program_run result;
         if (!program.waitForStarted(10000)) return result;
         std::string said;

@@ -1,7 +1,6 @@
 #include "ui/idle_adapter.h"
 
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QTimer>
 
@@ -12,12 +11,7 @@
 namespace quor {
 namespace {
 
-// Lets the event loop turn for a while without sending it anything.
-void run_loop_for(int milliseconds) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < milliseconds) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
+using testing::run_loop_for;
 
 TEST(idle_adapter_test, keeps_calling_inside_a_nested_modal_loop) {
     testing::test_application();

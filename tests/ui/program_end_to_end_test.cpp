@@ -1,5 +1,4 @@
 #include <QProcess>
-#include <QProcessEnvironment>
 
 #include <gtest/gtest.h>
 
@@ -9,6 +8,7 @@
 #include <thread>
 
 #include "../storage/recording_progress_box.h"
+#include "program_folder.h"
 #include "support/files.h"
 #include "support/temporary_directory.h"
 #include "render/recording_message_box.h"
@@ -44,20 +44,12 @@ void write_settings_file(const fs::path& program_dir) {
 // while, ends on SIGTERM the way its kill button ends it, and leaves the
 // configuration of a first run beside it.
 TEST(program_end_to_end_test, runs_and_writes_the_first_configuration_when_ended) {
-    const fs::path built = QUOR_BIN_DIR;
-    ASSERT_TRUE(fs::exists(built / "quorrings"));
     testing::temporary_directory program_dir;
-    fs::copy_file(built / "quorrings", program_dir.path() / "quorrings");
-    fs::copy(built / "palette", program_dir.path() / "palette", fs::copy_options::recursive);
-    fs::copy_file(built / "Quor_Rings_32_Binary.bin", program_dir.path() / "Quor_Rings_32_Binary.bin");
+    testing::copy_program_into(program_dir.path());
     write_settings_file(program_dir.path());
 
     QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("QUORRINGS_UNATTENDED", "1");
-    program.setProcessEnvironment(environment);
-    program.start(QString::fromStdString((program_dir.path() / "quorrings").string()), {});
+    testing::start_unattended(program, program_dir.path());
     ASSERT_TRUE(program.waitForStarted(10000));
     // A few hundred frames at the very least, unregulated or at any designed speed.
     EXPECT_FALSE(program.waitForFinished(3000)) << program.readAllStandardError().toStdString();

@@ -1,6 +1,9 @@
 #pragma once
-// The one application object of the ui tests: the program's own, so that its
+// The one application object of the ui tests, and a way to let its loop turn: the program's own, so that its
 // top-level error handler is the one under test. Created on first use.
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
 
 #include "ui/quorrings_application.h"
 
@@ -13,6 +16,13 @@ inline quorrings_application& test_application() {
     // Never destroyed: run at exit, its destructor would follow Qt's own globals out.
     static quorrings_application* application = new quorrings_application(argc, argv);
     return *application;
+}
+
+// Lets the event loop turn for a while without sending it anything.
+inline void run_loop_for(int milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < milliseconds) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
 }  // namespace quor::testing
