@@ -5,7 +5,7 @@
 
 #include "render/logical_palette.h"
 #include "shell/about_demonstration.h"
-#include "shell/fake_tick_clock.h"
+#include "support/fake_tick_clock.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,7 +4,7 @@
 // The ratio benchmarks time numerator and denominator alternately in one run.
 
 #include "engine/quorrings.h"
-#include "render/recording_message_box.h"
+#include "support/recording_message_box.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,9 +4,9 @@
 
 #include "engine/angle_tables.h"
 #include "render/presentation.h"
-#include "render/recording_message_box.h"
 #include "shell/main_window.h"
 #include "shell/quorrings_animation.h"
+#include "support/recording_message_box.h"
 
 #include <benchmark/benchmark.h>
 

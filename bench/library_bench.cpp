@@ -10,11 +10,11 @@
 
 #include "engine/settings_controls.h"
 #include "engine/uniform_random.h"
-#include "render/recording_message_box.h"
 #include "storage/file_bytes.h"
 #include "storage/lzh_compressor.h"
 #include "storage/setting_conversion.h"
 #include "storage/settings_file.h"
+#include "support/recording_message_box.h"
 
 namespace {
 

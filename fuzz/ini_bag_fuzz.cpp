@@ -13,10 +13,10 @@
 
 #include "fuzz_check.h"
 #include "fuzz_directory.h"
-#include "render/recording_message_box.h"
 #include "storage/configuration.h"
 #include "storage/ini_document.h"
 #include "storage/options_controls.h"
+#include "support/recording_message_box.h"
 
 namespace {
 

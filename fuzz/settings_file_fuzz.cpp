@@ -13,12 +13,11 @@
 #include "engine/uniform_random.h"
 #include "fuzz_check.h"
 #include "fuzz_directory.h"
-#include "render/recording_message_box.h"
 #include "storage/progress_box.h"
 #include "storage/settings_file.h"
 #include "storage/settings_library.h"
-
-#include "../tests/support/files.h"
+#include "support/files.h"
+#include "support/recording_message_box.h"
 
 namespace fs = std::filesystem;
 using quor::testing::file_text;

@@ -15,9 +15,9 @@
 #include "engine/settings_controls.h"
 #include "engine/uniform_random.h"
 #include "fuzz_check.h"
-#include "render/recording_message_box.h"
 #include "storage/setting_conversion.h"
 #include "storage/settings_library.h"
+#include "support/recording_message_box.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 
 #include "engine/angle_tables.h"
 #include "engine/uniform_random.h"
+#include "platform/tick_clock.h"
 #include "render/animation_palette.h"
 #include "shell/about_data_file.h"
 #include "shell/about_demonstration.h"
-#include "shell/tick_clock.h"
 #include "ui/about_box_view.h"
 #include "ui/quorrings_application.h"
 

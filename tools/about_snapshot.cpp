@@ -6,11 +6,11 @@
 // and the palette folder (the build's bin/ does).
 
 #include "engine/uniform_random.h"
+#include "platform/tick_clock.h"
 #include "render/animation_palette.h"
-#include "render/recording_message_box.h"
 #include "shell/about_data_file.h"
 #include "shell/about_demonstration.h"
-#include "shell/tick_clock.h"
+#include "support/recording_message_box.h"
 
 #include <cstdio>
 #include <cstdlib>

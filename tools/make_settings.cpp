@@ -17,11 +17,11 @@
 
 #include "engine/settings_controls.h"
 #include "render/animation_palette.h"
-#include "render/recording_message_box.h"
 #include "storage/file_bytes.h"
 #include "storage/lzh_compressor.h"
 #include "storage/quor_setting.h"
 #include "storage/setting_conversion.h"
+#include "support/recording_message_box.h"
 
 namespace {
 

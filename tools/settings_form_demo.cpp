@@ -8,8 +8,8 @@
 #include <QTimer>
 
 #include "render/animation_palette.h"
-#include "render/recording_message_box.h"
 #include "shell/settings_form.h"
+#include "support/recording_message_box.h"
 #include "ui/help_window.h"
 #include "ui/quorrings_application.h"
 #include "ui/settings_form_view.h"

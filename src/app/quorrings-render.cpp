@@ -6,10 +6,10 @@
 // The same seed gives the same picture.
 
 #include "engine/quorrings.h"
+#include "platform/stderr_message_box.h"
 #include "render/palette_phase.h"
 #include "render/presentation.h"
-#include "storage/file_bytes.h"
-#include "storage/lzh_compressor.h"
+#include "storage/library_file.h"
 #include "storage/quor_setting.h"
 #include "storage/setting_conversion.h"
 #include "storage/settings_library.h"
@@ -43,21 +43,6 @@ struct render_error : std::runtime_error {
 // Wrong arguments: the usage follows the message.
 struct usage_error : render_error {
     using render_error::render_error;
-};
-
-// Messages of the engine (a missing palette) are worth seeing but do not stop the picture.
-class stderr_message_box : public message_box {
-public:
-    void show_message(std::string_view text) override {
-        std::string line(text);
-        for (char& c : line)
-            if (c == '\r') c = ' ';
-        std::cerr << "quorrings-render: " << line << '\n';
-    }
-    bool ask_yes_no(std::string_view text) override {
-        show_message(text);
-        return false;
-    }
 };
 
 class no_cursor : public cursor_selector {
@@ -122,15 +107,8 @@ arguments parse_arguments(int argc, char** argv) {
 }
 
 std::string settings_text(const std::filesystem::path& path) {
-    const std::string extension = path.extension().string();
-    if (extension == ".cmp" || extension == ".CMP") {
-        const std::vector<std::uint8_t> plain = lzh_unpack_file(path);
-        return std::string(plain.begin(), plain.end());
-    }
-    const file_read_result file = read_whole_file(path);
-    if (file.status == file_read_status::missing) throw render_error(path.string() + ": no such file");
-    if (file.status != file_read_status::read) throw render_error(path.string() + ": cannot be read");
-    return std::string(file.bytes.begin(), file.bytes.end());
+    const std::vector<std::uint8_t> text = read_library_text(path);
+    return std::string(text.begin(), text.end());
 }
 
 Quor_setting find_setting(const std::string& text, const std::string& name, const std::filesystem::path& path,
@@ -151,7 +129,8 @@ std::filesystem::path program_directory(const char* argv0) {
 }
 
 int render(const arguments& options, const std::filesystem::path& program_dir) {
-    stderr_message_box messages;
+    // Messages of the engine (a missing palette) are worth seeing but do not stop the picture.
+    stderr_message_box messages("quorrings-render: ", false);
     const Quor_setting setting =
         find_setting(settings_text(options.settings_file), options.name, options.settings_file, messages);
     settings_controls form;
@@ -200,10 +179,7 @@ int main(int argc, char** argv) {
         std::cerr << "quorrings-render: " << error.what() << '\n' << usage;
         return 2;
     } catch (const std::exception& error) {
-        std::string text = error.what();
-        for (char& c : text)
-            if (c == '\r') c = ' ';
-        std::cerr << "quorrings-render: " << text << '\n';
+        std::cerr << "quorrings-render: " << escaped_line(error.what()) << '\n';
         return 1;
     }
 }

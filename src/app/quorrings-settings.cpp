@@ -10,9 +10,9 @@
 
 #include "engine/control_error.h"
 #include "engine/settings_controls.h"
-#include "engine/text_case.h"
-#include "render/recording_message_box.h"
+#include "platform/stderr_message_box.h"
 #include "storage/file_bytes.h"
+#include "storage/library_file.h"
 #include "storage/lzh_compressor.h"
 #include "storage/lzh_exception.h"
 #include "storage/setting_conversion.h"
@@ -52,10 +52,6 @@ struct tool_failure {
     throw tool_failure{};
 }
 
-bool is_packed_name(const std::string& path) {
-    return quor::equal_ignoring_case(std::filesystem::path(path).extension().string(), ".cmp");
-}
-
 bytes read_file(const std::string& path) {
     quor::file_read_result file = quor::read_whole_file(path);
     if (file.status == quor::file_read_status::missing) fail(path, "no such file");
@@ -73,8 +69,12 @@ bytes unpack(const std::string& path, const bytes& packed) {
 
 // The library's plain text, unpacked when the name says packed.
 bytes library_text(const std::string& path) {
-    bytes file = read_file(path);
-    return is_packed_name(path) ? unpack(path, file) : file;
+    try {
+        return quor::read_library_text(path);
+    } catch (const quor::library_file_error& error) {
+        std::cerr << "quorrings-settings: " << error.what() << '\n';
+        throw tool_failure{};
+    }
 }
 
 void write_file(const std::string& path, std::span<const std::uint8_t> contents) {
@@ -88,9 +88,9 @@ struct read_library {
 
 read_library parse(const bytes& text) {
     read_library result;
-    quor::recording_message_box quiet;
+    quor::stderr_message_box messages("quorrings-settings: ", false);
     result.complete = result.library.read_settings(
-        std::string_view(reinterpret_cast<const char*>(text.data()), text.size()), quiet);
+        std::string_view(reinterpret_cast<const char*>(text.data()), text.size()), messages);
     return result;
 }
 

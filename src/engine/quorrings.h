@@ -12,9 +12,10 @@
 #include "engine/ring_drivers.h"
 #include "engine/settings_controls.h"
 #include "engine/side_densities.h"
+#include "platform/cursor_selector.h"
+#include "platform/message_box.h"
 #include "render/animation_palette.h"
 #include "render/index_buffer.h"
-#include "render/message_box.h"
 #include "render/palette_pens.h"
 
 #include <cstdint>
@@ -38,13 +39,6 @@ struct screen_geometry {
 struct mouse_position {
     std::int32_t mouse_x = 0;
     std::int32_t mouse_y = 0;
-};
-
-// Slot 1 is the normal cursor, slot 2 the invisible one.
-class cursor_selector {
-public:
-    virtual ~cursor_selector() = default;
-    virtual void select_cursor(int slot) = 0;
 };
 
 struct ring_environment {

@@ -3,8 +3,8 @@
 // colours, 10..245 the colours of a palette file repeated cyclically, and the
 // rotation that animates them.
 
+#include "platform/message_box.h"
 #include "render/logical_palette.h"
-#include "render/message_box.h"
 #include "render/presentation.h"
 
 #include <cstdint>

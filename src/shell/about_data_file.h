@@ -4,7 +4,7 @@
 // byte other than 0 marks a point. The images are wrapped around a band, so a
 // row is a step along the band and a column a step across it.
 
-#include "render/message_box.h"
+#include "platform/message_box.h"
 
 #include <array>
 #include <cstddef>

@@ -7,6 +7,7 @@
 // `seconds_until_next_frame` says a frame is due, and shows `surface()`.
 
 #include "engine/uniform_random.h"
+#include "platform/tick_clock.h"
 #include "render/dib_surface.h"
 #include "render/logical_palette.h"
 #include "shell/about_controls.h"
@@ -14,7 +15,6 @@
 #include "shell/about_shapes.h"
 #include "shell/frame_speed.h"
 #include "shell/frame_timer.h"
-#include "shell/tick_clock.h"
 
 #include <array>
 #include <cstdint>

@@ -2,8 +2,8 @@
 // Offers to run a deeper desktop in the 8-bit mode of the same size for as
 // long as the program runs, and puts the starting mode back at exit.
 
+#include "platform/message_box.h"
 #include "shell/display_modes.h"
-#include "render/message_box.h"
 
 namespace quor {
 

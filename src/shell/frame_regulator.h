@@ -4,9 +4,9 @@
 // the rate actually achieved; with it off, the average is the rate the engine
 // step alone would allow.
 
+#include "platform/tick_clock.h"
 #include "shell/frame_speed.h"
 #include "shell/frame_timer.h"
-#include "shell/tick_clock.h"
 
 namespace quor {
 

@@ -9,7 +9,7 @@
 #include "engine/label.h"
 #include "engine/settings_controls.h"
 #include "engine/uniform_random.h"
-#include "render/message_box.h"
+#include "platform/message_box.h"
 #include "shell/string_grid.h"
 #include "storage/settings_library.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The start-up's warnings about the machine: neither stops the program.
 
-#include "render/message_box.h"
+#include "platform/message_box.h"
 
 namespace quor {
 

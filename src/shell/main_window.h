@@ -8,13 +8,13 @@
 #include "engine/quorrings.h"
 #include "engine/random_numbers.h"
 #include "engine/settings_controls.h"
+#include "platform/message_box.h"
+#include "platform/tick_clock.h"
 #include "render/animation_palette.h"
 #include "render/index_buffer.h"
-#include "render/message_box.h"
 #include "render/palette_phase.h"
 #include "shell/frame_regulator.h"
 #include "shell/ring_animation.h"
-#include "shell/tick_clock.h"
 #include "storage/options_controls.h"
 
 #include <cstdint>

@@ -4,7 +4,7 @@
 // at once; OK only checks the two times and closes. There is no Cancel.
 
 #include "engine/label.h"
-#include "render/message_box.h"
+#include "platform/message_box.h"
 #include "storage/options_controls.h"
 #include "storage/settings_library.h"
 

@@ -3,9 +3,9 @@
 // out: the checks and the display switch here, the forms and modules through
 // `startup_steps`, which the program and the tests implement.
 
+#include "platform/message_box.h"
 #include "shell/display_switch.h"
 #include "shell/machine_checks.h"
-#include "render/message_box.h"
 #include "shell/thinking_box.h"
 
 namespace quor {

@@ -3,7 +3,7 @@
 // read into the options controls at start-up and written from them at the end,
 // through the options' store Quor_ini.
 
-#include "render/message_box.h"
+#include "platform/message_box.h"
 #include "storage/options_controls.h"
 
 #include <filesystem>

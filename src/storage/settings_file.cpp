@@ -2,6 +2,7 @@
 
 #include "engine/control_error.h"
 #include "storage/file_bytes.h"
+#include "storage/library_file.h"
 #include "storage/lzh_compressor.h"
 #include "storage/lzh_exception.h"
 
@@ -57,11 +58,11 @@ bool same_file(const std::filesystem::path& a, const std::filesystem::path& b) {
 }  // namespace
 
 std::filesystem::path settings_file_location::packed_path() const {
-    return program_directory / (base_name + ".cmp");
+    return program_directory / (base_name + std::string(packed_extension));
 }
 
 std::filesystem::path settings_file_location::plain_path() const {
-    return program_directory / (base_name + ".txt");
+    return program_directory / (base_name + std::string(plain_extension));
 }
 
 settings_file_location configured_settings_file(const options_controls& options,

@@ -5,7 +5,7 @@
 
 #include "engine/settings_controls.h"
 #include "engine/uniform_random.h"
-#include "render/message_box.h"
+#include "platform/message_box.h"
 #include "storage/options_controls.h"
 #include "storage/progress_box.h"
 #include "storage/settings_library.h"

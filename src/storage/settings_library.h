@@ -4,7 +4,7 @@
 
 #include "engine/settings_controls.h"
 #include "engine/uniform_random.h"
-#include "render/message_box.h"
+#include "platform/message_box.h"
 #include "storage/quor_setting.h"
 
 #include <cstddef>

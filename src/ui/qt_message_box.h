@@ -3,15 +3,15 @@
 //
 // With QUORRINGS_UNATTENDED set in the environment (checks that run the whole
 // program without a user) no box is shown: each text goes to standard error on
-// a line of its own, carriage returns, line feeds and backslashes written as
-// \r, \n and \\, and a question takes its default answer, Yes.
+// a line of its own and a question takes the boxes' default answer, Yes.
 
 #include <QString>
 
-#include <string>
+#include <optional>
 #include <string_view>
 
-#include "render/message_box.h"
+#include "platform/message_box.h"
+#include "platform/stderr_message_box.h"
 
 namespace quor {
 
@@ -28,14 +28,11 @@ public:
 
 private:
     QString title_;
-    bool unattended_;
+    std::optional<stderr_message_box> unattended_;
 };
 
 // The text as Qt lays it out: a carriage return, alone or before a line feed,
 // ends a line as it does in the texts' own convention.
 QString displayed_text(std::string_view text);
-
-// One line standing for the text, as unattended runs write it.
-std::string escaped_line(std::string_view text);
 
 }  // namespace quor

@@ -5,7 +5,7 @@
 
 #include <QApplication>
 
-#include "render/message_box.h"
+#include "platform/message_box.h"
 #include "ui/qt_message_box.h"
 
 namespace quor {

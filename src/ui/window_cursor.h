@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "engine/quorrings.h"
+#include "platform/cursor_selector.h"
 
 namespace quor {
 

@@ -3,7 +3,7 @@
 // fresh folder, a seeded generator, a recording message box and cursor.
 
 #include "engine/quorrings.h"
-#include "render/recording_message_box.h"
+#include "support/recording_message_box.h"
 #include "support/temporary_directory.h"
 
 #include <algorithm>

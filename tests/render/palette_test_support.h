@@ -1,7 +1,7 @@
 #pragma once
 // A fresh temporary directory per test, and a message box that records.
 
-#include "render/recording_message_box.h"
+#include "support/recording_message_box.h"
 #include "support/temporary_directory.h"
 
 #include <string>

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <vector>
 
+#include "support/recording_message_box.h"
 #include "support/temporary_directory.h"
-#include "render/recording_message_box.h"
 
 namespace quor {
 namespace {

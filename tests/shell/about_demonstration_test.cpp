@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/angle_tables.h"
-#include "shell/fake_tick_clock.h"
+#include "support/fake_tick_clock.h"
 
 namespace quor {
 namespace {

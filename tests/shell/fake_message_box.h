@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "render/message_box.h"
+#include "platform/message_box.h"
 
 namespace quor::testing {
 

@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "shell/fake_tick_clock.h"
+#include "support/fake_tick_clock.h"
 
 namespace quor {
 namespace {

@@ -7,8 +7,8 @@
 #include <limits>
 #include <stdexcept>
 
-#include "shell/fake_tick_clock.h"
 #include "shell/frame_speed.h"
+#include "support/fake_tick_clock.h"
 
 namespace quor {
 namespace {

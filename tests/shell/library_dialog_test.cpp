@@ -1,7 +1,7 @@
 #include "shell/library_dialog.h"
 
-#include "render/recording_message_box.h"
 #include "storage/setting_conversion.h"
+#include "support/recording_message_box.h"
 
 #include <gtest/gtest.h>
 

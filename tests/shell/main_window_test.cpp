@@ -11,9 +11,9 @@
 #include <string>
 
 #include "recording_rings.h"
-#include "render/recording_message_box.h"
-#include "shell/fake_tick_clock.h"
 #include "storage/setting_conversion.h"
+#include "support/fake_tick_clock.h"
+#include "support/recording_message_box.h"
 
 namespace quor {
 namespace {

@@ -1,8 +1,8 @@
 #include "shell/options_dialog.h"
 
-#include "support/temporary_directory.h"
-#include "render/recording_message_box.h"
 #include "storage/configuration.h"
+#include "support/recording_message_box.h"
+#include "support/temporary_directory.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "shell/settings_form.h"
 
-#include "render/recording_message_box.h"
 #include "storage/setting_conversion.h"
+#include "support/recording_message_box.h"
 
 #include <gtest/gtest.h>
 

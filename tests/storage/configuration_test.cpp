@@ -2,8 +2,8 @@
 
 #include "engine/text_case.h"
 #include "library_test_support.h"
-#include "render/recording_message_box.h"
 #include "storage/ini_document.h"
+#include "support/recording_message_box.h"
 #include "support/temporary_directory.h"
 
 #include <gtest/gtest.h>

@@ -2,9 +2,9 @@
 
 #include "library_test_support.h"
 #include "recording_progress_box.h"
-#include "render/recording_message_box.h"
 #include "storage/lzh_compressor.h"
 #include "storage/setting_conversion.h"
+#include "support/recording_message_box.h"
 #include "support/temporary_directory.h"
 
 #include <gtest/gtest.h>

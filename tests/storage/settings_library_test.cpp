@@ -1,8 +1,8 @@
 #include "storage/settings_library.h"
 
 #include "library_test_support.h"
-#include "render/recording_message_box.h"
 #include "storage/setting_conversion.h"
+#include "support/recording_message_box.h"
 
 #include <gtest/gtest.h>
 

@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "child_process.h"
-#include "render/recording_message_box.h"
 #include "storage/lzh_compressor.h"
 #include "storage/settings_file.h"
 #include "storage/settings_library.h"
 #include "support/files.h"
+#include "support/recording_message_box.h"
 #include "support/temporary_directory.h"
 
 namespace quor {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "render/recording_message_box.h"
-#include "shell/tick_clock.h"
+#include "platform/tick_clock.h"
+#include "support/recording_message_box.h"
 #include "test_application.h"
 #include "ui/idle_adapter.h"
 

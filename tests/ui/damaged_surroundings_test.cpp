@@ -18,11 +18,11 @@
 
 #include "../storage/recording_progress_box.h"
 #include "program_folder.h"
-#include "support/files.h"
-#include "support/temporary_directory.h"
-#include "render/recording_message_box.h"
 #include "storage/setting_conversion.h"
 #include "storage/settings_file.h"
+#include "support/files.h"
+#include "support/recording_message_box.h"
+#include "support/temporary_directory.h"
 
 namespace quor {
 namespace {

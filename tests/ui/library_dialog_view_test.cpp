@@ -1,8 +1,8 @@
 #include "ui/library_dialog_view.h"
 
-#include "render/recording_message_box.h"
-#include "storage/setting_conversion.h"
 #include "input_events.h"
+#include "storage/setting_conversion.h"
+#include "support/recording_message_box.h"
 #include "test_application.h"
 
 #include <QLineEdit>

@@ -3,9 +3,9 @@
 #include "../storage/program_runner.h"
 #include "../storage/recording_progress_box.h"
 #include "input_events.h"
-#include "render/recording_message_box.h"
 #include "storage/setting_conversion.h"
 #include "storage/settings_file.h"
+#include "support/recording_message_box.h"
 #include "test_application.h"
 
 #include <QLineEdit>

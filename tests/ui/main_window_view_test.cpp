@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "../shell/recording_rings.h"
-#include "render/recording_message_box.h"
-#include "shell/tick_clock.h"
+#include "platform/tick_clock.h"
+#include "support/recording_message_box.h"
 #include "test_application.h"
 
 namespace quor {

@@ -1,7 +1,7 @@
 #include "ui/options_dialog_view.h"
 
-#include "render/recording_message_box.h"
 #include "input_events.h"
+#include "support/recording_message_box.h"
 #include "test_application.h"
 
 #include <QLabel>

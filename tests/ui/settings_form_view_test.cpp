@@ -18,9 +18,9 @@
 
 #include <gtest/gtest.h>
 
-#include "support/temporary_directory.h"
-#include "render/recording_message_box.h"
 #include "storage/setting_conversion.h"
+#include "support/recording_message_box.h"
+#include "support/temporary_directory.h"
 #include "test_application.h"
 
 namespace quor {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "shell/tick_clock.h"
+#include "platform/tick_clock.h"
 
 namespace quor {
 

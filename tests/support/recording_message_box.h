@@ -2,7 +2,7 @@
 // A message box that records what it was shown and answers questions from a
 // script, for tests and headless runs.
 
-#include "render/message_box.h"
+#include "platform/message_box.h"
 
 #include <deque>
 #include <string>

@@ -1,4 +1,4 @@
-#include "shell/tick_clock.h"
+#include "platform/tick_clock.h"
 
 #include <thread>
 
