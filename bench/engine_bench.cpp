@@ -1,9 +1,11 @@
-// One ring-engine step with 200 rings, rub-out on and every driver busy, so each
-// ring is erased and redrawn every frame: at 1920x1080 and 3840x2160, outlines
-// and vertices, magnification 25 and 100 (at 100 most rings lie off-screen).
+// One frame of the busy setting (200 rings, rub-out on and every driver busy, so
+// each ring is erased and redrawn every frame) as a session runs it: at
+// 1920x1080 and 3840x2160, outlines and vertices, magnification 25 and 100 (at
+// 100 most rings lie off-screen).
 // The ratio benchmarks time numerator and denominator alternately in one run.
 
-#include "engine/quorrings.h"
+#include "shell/animation_session.h"
+#include "support/busy_setting.h"
 #include "support/recording_message_box.h"
 
 #include <benchmark/benchmark.h>
@@ -17,50 +19,17 @@ namespace {
 
 using namespace quor;
 
-class no_cursor : public cursor_selector {
-public:
-    void select_cursor(int) override {}
-};
-
 struct engine_setup {
-    engine_setup(int width, int height, bool vertices, int magnification)
-        : random(1),
-          environment{form, palette, random, messages, cursors, mouse, screen_geometry::for_size(width, height), "./"},
-          screen(width, height) {
-        form.max_polygons.set_maximum(200);
-        form.max_polygons.set_position(200);
+    engine_setup(int width, int height, bool vertices, int magnification) : random(1) {
+        testing::apply_busy_setting(form);
         form.magnification.set_position(magnification);
-        form.perspective.set_position(30);
-        form.vanishing.set_position(10);
-        form.in_out.set_checked(true);
-        form.rub_out.set_checked(true);
         form.draw_vertices.set_checked(vertices);
-        form.aspect_a_x.set_position(30);
-        form.aspect_a_y.set_position(100);
-        form.aspect_f_x.set_position(4);
-        form.sin_rotation.set_checked(true);
-        form.ampl.set_position(40);
-        form.freq.set_position(10);
-        form.precess.set_position(2);
-        form.shape_ran.set_checked(true);
-        form.shape_freq.set_position(90);
-        for (scroll_bar* bar : {&form.density3, &form.density4, &form.density6, &form.density8}) {
-            bar->set_range(-100, 0);
-            bar->set_position(-50);
-        }
-        form.colour_step.set_position(5);
-        form.par_motion.set_checked(true);
-        form.mot_par_a.set_position(3);
-        form.mot_par_b.set_position(1);
-        form.mot_par_c.set_position(20);
-        form.mot_par_d.set_position(2);
-        form.mot_par_e.set_position(1);
-        form.mot_par_f.set_position(20);
-        engine = std::make_unique<quorrings>(environment);
+        session = std::make_unique<animation_session>(animation_session_parts{form, palette, random, messages, clock},
+                                                      width, height);
         for (int frame = 0; frame < 250; ++frame) step();  // every slot holds a moving state
     }
     void step() {
-        engine->cyclerings(screen);
+        session->step();
         benchmark::ClobberMemory();
     }
 
@@ -68,11 +37,8 @@ struct engine_setup {
     recording_message_box messages;
     animation_palette palette{messages};
     random_generators random;
-    no_cursor cursors;
-    mouse_position mouse;
-    ring_environment environment;
-    index_buffer screen;
-    std::unique_ptr<quorrings> engine;
+    steady_tick_clock clock;
+    std::unique_ptr<animation_session> session;
 };
 
 template <typename Work>

@@ -5,12 +5,12 @@
 #include "engine/angle_tables.h"
 #include "render/presentation.h"
 #include "shell/main_window.h"
-#include "shell/quorrings_animation.h"
 #include "support/recording_message_box.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <memory>
@@ -49,17 +49,20 @@ struct full_screen_animation {
         form.designed_speed.set_caption(std::to_string(designed_speed));
         options.Run_mode.set_checked(false);
         window = std::make_unique<main_window>(
-            main_window_services{form, options, palette, random, messages, cursors, clock, program_directory(),
-                                 make_quorrings_animation, [] { return modal_result_cancel; }, [](bool) {}, {}},
+            main_window_services{form, options, palette, random, messages, cursors, clock, make_quorrings,
+                                 [] { return modal_result_cancel; }, [](bool) {}, {}},
             screen_width, screen_height);
         pixels.resize(std::size_t{screen_width} * screen_height);
     }
 
+    // As the window's loop runs one: waits for the slot, steps, converts.
     void frame() {
+        for (double wait = window->seconds_until_next_frame(); wait > 0.0; wait = window->seconds_until_next_frame())
+            clock.sleep_for(std::chrono::nanoseconds(static_cast<std::int64_t>(wait * 1e9)));
         bool done = false;
         window->idle_frame(done);
-        presenter.present(image_of(window->screen()), palette.colours(),
-                          {pixels.data(), screen_width, screen_height, screen_width});
+        const session_picture picture = window->session().picture();
+        presenter.present(picture.pixels, picture.colours, {pixels.data(), screen_width, screen_height, screen_width});
     }
 
     recording_message_box messages;

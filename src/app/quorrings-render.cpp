@@ -5,10 +5,9 @@
 // palette rotation the main window applies, and writes the last frame as a PNG.
 // The same seed gives the same picture.
 
-#include "engine/quorrings.h"
 #include "platform/stderr_message_box.h"
-#include "render/palette_phase.h"
 #include "render/presentation.h"
+#include "shell/animation_session.h"
 #include "storage/library_file.h"
 #include "storage/quor_setting.h"
 #include "storage/setting_conversion.h"
@@ -43,11 +42,6 @@ struct render_error : std::runtime_error {
 // Wrong arguments: the usage follows the message.
 struct usage_error : render_error {
     using render_error::render_error;
-};
-
-class no_cursor : public cursor_selector {
-public:
-    void select_cursor(int) override {}
 };
 
 template <typename Number>
@@ -146,22 +140,13 @@ int render(const arguments& options, const std::filesystem::path& program_dir) {
     }
 
     random_generators random(options.seed);
-    no_cursor cursors;
-    mouse_position mouse;
-    ring_environment environment{form,    palette, random, messages, cursors,
-                                 mouse,   screen_geometry::for_size(options.width, options.height),
-                                 program_dir.string() + "/"};
-    index_buffer screen(options.width, options.height);
-    quorrings engine(environment);
-    // As the main window runs a frame: the palette turns, then the rings step.
-    palette_phase phase(form.palette_inc.position() * 5000);
-    for (int frame = 0; frame < options.frames; ++frame) {
-        if (const std::int32_t shift = phase.advance(); shift != 0) palette.rotate_palette(shift);
-        engine.cyclerings(screen);
-    }
+    steady_tick_clock clock;
+    animation_session session({form, palette, random, messages, clock}, options.width, options.height);
+    for (int frame = 0; frame < options.frames; ++frame) session.step();
 
+    const session_picture picture = session.picture();
     QImage image(options.width, options.height, QImage::Format_RGB32);
-    present(image_of(screen), palette.colours(),
+    present(picture.pixels, picture.colours,
             {reinterpret_cast<std::uint32_t*>(image.bits()), options.width, options.height,
              static_cast<std::ptrdiff_t>(image.bytesPerLine() / 4)});
     if (!image.save(QString::fromStdString(options.output.string()), "PNG"))

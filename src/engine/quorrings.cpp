@@ -1,7 +1,6 @@
 #include "engine/quorrings.h"
 
 #include "engine/rounding.h"
-#include "render/palette_file.h"
 
 #include <algorithm>
 
@@ -28,7 +27,6 @@ quorrings::quorrings(ring_environment& environment)
     : environment_(environment),
       inputs_{environment_.form, environment_.random, densities_, environment_.geometry, environment_.mouse} {
     const settings_controls& form = environment_.form;
-    load_palette();
     create_palette_pens(palette_pens_, pen_style::solid);
     densities_.setup_densities(form);
     drivers_.setup_aspect(form);
@@ -36,26 +34,9 @@ quorrings::quorrings(ring_environment& environment)
     poly& central = polygons_.front();
     central.colour = environment_.random.uniform.next(environment_.palette.colour_count()) * 65536;
     drivers_.setup(inputs_, central, environment_.palette.colour_count());
-    environment_.cursors.select_cursor(form.hide_cursor.checked() ? 2 : 1);
 }
 
 quorrings::~quorrings() { delete_palette_pens(palette_pens_); }
-
-void quorrings::load_palette() {
-    const list_box& list = environment_.form.palette_list;
-    if (!list.has_selection()) {
-        environment_.messages.show_message("Palette files not found in " + environment_.program_dir + "Palette");
-        return;
-    }
-    // A damaged file is reported like a missing one, and the engine is still
-    // built with the palette already there: without an engine the window would
-    // have nothing to draw or step.
-    try {
-        environment_.palette.read_palette_file(list.selected_item());
-    } catch (const palette_file_error& error) {
-        environment_.messages.show_message(error.what());
-    }
-}
 
 void quorrings::make_polygons() {
     const settings_controls& form = environment_.form;
@@ -133,5 +114,9 @@ void quorrings::draw_all_rings(index_buffer& target) const {
 int quorrings::ring_count() const { return ring_count_; }
 
 poly& quorrings::central_poly() { return polygons_.front(); }
+
+std::unique_ptr<ring_animation> make_quorrings(ring_environment& environment) {
+    return std::make_unique<quorrings>(environment);
+}
 
 }  // namespace quor

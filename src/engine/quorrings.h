@@ -9,17 +9,16 @@
 
 #include "engine/poly.h"
 #include "engine/random_numbers.h"
+#include "engine/ring_animation.h"
 #include "engine/ring_drivers.h"
 #include "engine/settings_controls.h"
 #include "engine/side_densities.h"
-#include "platform/cursor_selector.h"
-#include "platform/message_box.h"
 #include "render/animation_palette.h"
 #include "render/index_buffer.h"
 #include "render/palette_pens.h"
 
 #include <cstdint>
-#include <string>
+#include <memory>
 #include <vector>
 
 namespace quor {
@@ -41,33 +40,31 @@ struct mouse_position {
     std::int32_t mouse_y = 0;
 };
 
+// What an engine reads from its surroundings. Only an animation session puts
+// one together.
 struct ring_environment {
     settings_controls& form;      // the parameters
-    animation_palette& palette;   // loaded from the selected palette file at construction
+    animation_palette& palette;   // already loaded from the setting's palette file
     random_generators& random;    // Random(n), ran1, gauss, random_sign
-    message_box& messages;
-    cursor_selector& cursors;
     mouse_position& mouse;
     screen_geometry geometry;
-    std::string program_dir;      // with its trailing separator; only for messages
 };
 
-class quorrings {
+class quorrings final : public ring_animation {
 public:
-    // Reads the form, loads the selected palette, makes the pens and the N + 1
-    // polygons, sets up the drivers and chooses the cursor. The environment is
-    // copied; what it refers to must outlive the engine. A missing or damaged
-    // palette file is reported through the message box and the palette already
-    // there is kept.
+    // Reads the form, makes the pens and the N + 1 polygons and sets up the
+    // drivers, with the palette as it is loaded now. Nothing is shown and
+    // nothing outside the engine changes but the random generators. The
+    // environment is copied; what it refers to must outlive the engine.
     explicit quorrings(ring_environment& environment);
-    ~quorrings();
+    ~quorrings() override;
     quorrings(const quorrings&) = delete;
     quorrings& operator=(const quorrings&) = delete;
 
     // One animation step drawn on `target`.
-    void cyclerings(index_buffer& target);
+    void cyclerings(index_buffer& target) override;
     // Draws slots N down to 1 on `target` (a repaint).
-    void draw_all_rings(index_buffer& target) const;
+    void draw_all_rings(index_buffer& target) const override;
 
     int ring_count() const;
     poly& central_poly();
@@ -79,7 +76,6 @@ public:
     const pen_table& pens() const { return palette_pens_; }
 
 private:
-    void load_palette();
     void make_polygons();
 
     ring_environment environment_;
@@ -90,5 +86,8 @@ private:
     int ring_count_ = 1;          // N, the drawn slots: 1..200
     std::vector<poly> polygons_;  // slots 0..N, sized once
 };
+
+// The ring animation of the program: a new `quorrings`.
+std::unique_ptr<ring_animation> make_quorrings(ring_environment& environment);
 
 }  // namespace quor

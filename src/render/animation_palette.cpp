@@ -47,6 +47,7 @@ animation_palette::animation_palette(message_box& messages) : messages_(messages
 
 void animation_palette::set_palette_dir(const std::string& program_dir) {
     palette_handle_ = 0;
+    data_dir_ = program_dir;
     palette_dir_ = program_dir + "palette/";
 }
 

@@ -22,6 +22,8 @@ public:
     // Forgets the palette handle.
     void set_palette_dir(const std::string& program_dir);
     const std::string& palette_dir() const { return palette_dir_; }
+    // The folder the palette folder lies in, as given to set_palette_dir.
+    const std::string& data_dir() const { return data_dir_; }
 
     // Appends the upper-cased names (no path) of the "*.pal" files in the palette
     // directory, sorted; directories are left out, a missing directory adds nothing.
@@ -50,6 +52,7 @@ public:
 
 private:
     message_box& messages_;
+    std::string data_dir_;
     std::string palette_dir_;
     logical_palette palette_record_;
     colour_table colours_{};

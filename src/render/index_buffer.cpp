@@ -96,12 +96,40 @@ void index_buffer::resize(int width, int height) {
     width_ = std::max(0, width);
     height_ = std::max(0, height);
     pixels_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), 0);
+    mark_all_drawn();
 }
 
-void index_buffer::clear(std::uint8_t index) { std::fill(pixels_.begin(), pixels_.end(), index); }
+void index_buffer::clear(std::uint8_t index) {
+    std::fill(pixels_.begin(), pixels_.end(), index);
+    mark_all_drawn();
+}
+
+pixel_area index_buffer::take_drawn_area() {
+    const pixel_area area = drawn_;
+    drawn_ = {};
+    return area;
+}
+
+void index_buffer::note_drawn(std::int64_t left_edge, std::int64_t top_edge, std::int64_t right_edge,
+                              std::int64_t bottom_edge) {
+    const int left = static_cast<int>(std::max<std::int64_t>(left_edge, 0));
+    const int top = static_cast<int>(std::max<std::int64_t>(top_edge, 0));
+    const int right = static_cast<int>(std::min<std::int64_t>(right_edge, width_));
+    const int bottom = static_cast<int>(std::min<std::int64_t>(bottom_edge, height_));
+    if (left >= right || top >= bottom) return;
+    if (drawn_.empty()) {
+        drawn_ = {left, top, right, bottom};
+        return;
+    }
+    drawn_.left = std::min(drawn_.left, left);
+    drawn_.top = std::min(drawn_.top, top);
+    drawn_.right = std::max(drawn_.right, right);
+    drawn_.bottom = std::max(drawn_.bottom, bottom);
+}
 
 void index_buffer::set_pixel(int x, int y, std::uint8_t index) {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+    note_drawn(x, y, x + 1, y + 1);
     pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)] = index;
 }
 
@@ -121,6 +149,9 @@ void index_buffer::segment(point from, point to, std::uint8_t pen) {
         std::min(from.y, to.y) >= height_) {
         return;
     }
+    // The segment's bounding box: a little more than the clipped walk may touch.
+    note_drawn(std::min(from.x, to.x), std::min(from.y, to.y), std::int64_t{std::max(from.x, to.x)} + 1,
+               std::int64_t{std::max(from.y, to.y)} + 1);
 
     const std::int64_t length_x = std::abs(dx);
     const std::int64_t length_y = std::abs(dy);

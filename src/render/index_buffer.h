@@ -14,6 +14,17 @@ struct point {
     friend bool operator==(const point&, const point&) = default;
 };
 
+// A rectangle of pixels: left and top included, right and bottom not.
+struct pixel_area {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    bool empty() const { return left >= right || top >= bottom; }
+    friend bool operator==(const pixel_area&, const pixel_area&) = default;
+};
+
 class index_buffer {
 public:
     index_buffer() = default;
@@ -44,10 +55,20 @@ public:
     // One segment of a polyline: `from` is drawn, `to` is left out.
     void segment(point from, point to, std::uint8_t pen);
 
+    // A rectangle holding every pixel written since the last call, so that a
+    // presenter converts only what may have changed; empty when nothing was.
+    // Writes through data() are not seen: call mark_all_drawn() after them.
+    pixel_area take_drawn_area();
+    const pixel_area& drawn_area() const { return drawn_; }
+    void mark_all_drawn() { drawn_ = {0, 0, width_, height_}; }
+
 private:
+    void note_drawn(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
+
     int width_ = 0;
     int height_ = 0;
     std::vector<std::uint8_t> pixels_;
+    pixel_area drawn_;
 };
 
 }  // namespace quor

@@ -1,20 +1,8 @@
 #include "shell/frame_regulator.h"
 
-#include <chrono>
 #include <stdexcept>
 
 namespace quor {
-
-namespace {
-
-// Sleep in short slices while more than this remains, and spin only for the
-// rest so the frame starts close to its slot. Sleeping here is accurate to well
-// under a millisecond, so a short spin keeps the slot without holding a core
-// busy for most of every frame.
-constexpr double spin_seconds = 0.002;
-constexpr std::chrono::milliseconds sleep_slice{1};
-
-}  // namespace
 
 frame_regulator::frame_regulator(tick_clock& clock) : timer_(clock)
 {
@@ -28,17 +16,21 @@ void frame_regulator::restart(int designed_speed)
     frame_period_ = 1.0 / designed_speed;
     speed_.average = designed_speed;
     had_to_wait_ = false;
+    waited_ = false;
 }
 
-double frame_regulator::wait_for_slot()
+double frame_regulator::seconds_until_slot()
 {
-    had_to_wait_ = false;
-    // The counter is read afresh for every comparison.
-    while (timer_.time_so_far() < frame_period_) {
-        if (frame_period_ - timer_.time_so_far() > spin_seconds)
-            timer_.clock().sleep_for(sleep_slice);
-        had_to_wait_ = true;
-    }
+    const double remaining = frame_period_ - timer_.time_so_far();
+    if (remaining <= 0.0) return 0.0;
+    waited_ = true;
+    return remaining;
+}
+
+double frame_regulator::take_slot()
+{
+    had_to_wait_ = waited_;
+    waited_ = false;
     return timer_.time_so_far();
 }
 

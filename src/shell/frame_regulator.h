@@ -1,12 +1,14 @@
 #pragma once
-// Frame-speed regulation: with speed fixing on, a frame waits for its time
-// slot, so frames start at least one frame period apart and the average is
-// the rate actually achieved; with it off, the average is the rate the engine
-// step alone would allow.
+// Frame-speed regulation: with speed fixing on, a frame starts no earlier than
+// one frame period after the last one started, so the average is the rate
+// actually achieved; with it off, the average is the rate the engine step alone
+// would allow. The regulator never waits itself: it says how long until the
+// slot, and whoever drives the frames waits (a timer, the display, a test's
+// clock) and asks again.
 
-#include "platform/tick_clock.h"
 #include "shell/frame_speed.h"
 #include "shell/frame_timer.h"
+#include "platform/tick_clock.h"
 
 namespace quor {
 
@@ -20,12 +22,18 @@ public:
     // std::invalid_argument for a designed speed below 1.
     void restart(int designed_speed);
 
-    // One frame: wait for the slot when `fix_speed`, time `step`, feed the
-    // average. Returns the rate fed.
+    // With speed fixing on: seconds until a frame period has passed since the
+    // last frame started, 0 when it has. A wait it asks for counts as waiting
+    // for the slot.
+    double seconds_until_slot();
+
+    // One frame: time `step` and feed the average. With `fix_speed` the frame
+    // time is the time since the last frame started, and had_to_wait tells
+    // whether the slot was waited for. Returns the rate fed.
     template <typename Step>
     double run_frame(bool fix_speed, Step&& step)
     {
-        const double frame_time = fix_speed ? wait_for_slot() : 0.0;
+        const double frame_time = fix_speed ? take_slot() : 0.0;
         timer_.start_timing();
         step();
         timer_.stop_timing();
@@ -40,16 +48,18 @@ public:
     frame_speed_obj& speed() { return speed_; }
     const frame_speed_obj& speed() const { return speed_; }
     frame_timer& timer() { return timer_; }
+    const frame_timer& timer() const { return timer_; }
 
 private:
-    // Waits until a frame period has passed since the last start_timing and
-    // returns the time that has passed: the frame time.
-    double wait_for_slot();
+    // The slot has come: records whether it was waited for and returns the
+    // frame time.
+    double take_slot();
 
     frame_timer timer_;
     frame_speed_obj speed_;
     double frame_period_ = 1.0;  // seconds per frame
     bool had_to_wait_ = false;
+    bool waited_ = false;        // a wait was asked for since the last frame
 };
 
 }  // namespace quor

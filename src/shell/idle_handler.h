@@ -1,12 +1,18 @@
 #pragma once
 // The application's idle handler: called whenever the event queue is empty.
-// `done` comes in true: left true, the loop waits for the next event; set
-// false, the handler is called again at once.
+// It says when it wants to be called again: after the next event (`done`, as
+// it comes in), at once, or after a delay, during which events are handled
+// but do not call it.
 
 #include <functional>
 
 namespace quor {
 
-using idle_handler = std::function<void(bool& done)>;
+struct idle_turn {
+    bool done = true;             // true: wait for the next event
+    double delay_seconds = 0.0;   // when not done: seconds before the next call, 0 for at once
+};
+
+using idle_handler = std::function<void(idle_turn& turn)>;
 
 }  // namespace quor

@@ -1,25 +1,21 @@
 #pragma once
-// The main window's behaviour (`TQuorwindow`) without a window: it owns the
-// emulated 8-bit screen the rings are drawn on, the ring engine and the frame
-// speed, and runs one frame per idle turn. A view shows `screen()` through
-// `palette().colours()` and passes the user's mouse on; nothing here assumes a
-// full-screen top-level window, so any target of a given size will do.
+// The main window's behaviour (`TQuorwindow`) without a window: it runs one
+// animation session over the whole target, with the user's pause, the settings
+// form and auto-cycling around it. A view shows the session's picture and
+// passes the user's mouse on; nothing here assumes a full-screen top-level
+// window, so any target of a given size will do.
 
-#include "engine/quorrings.h"
 #include "engine/random_numbers.h"
 #include "engine/settings_controls.h"
+#include "platform/cursor_selector.h"
 #include "platform/message_box.h"
 #include "platform/tick_clock.h"
 #include "render/animation_palette.h"
-#include "render/index_buffer.h"
-#include "render/palette_phase.h"
-#include "shell/frame_regulator.h"
-#include "shell/ring_animation.h"
+#include "shell/animation_session.h"
+#include "shell/auto_cycler.h"
 #include "storage/options_controls.h"
 
-#include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,7 +44,6 @@ struct main_window_services {
     message_box& messages;
     cursor_selector& cursors;
     tick_clock& clock;          // frame timing and auto-cycle times
-    std::string program_dir;    // with its trailing separator
     ring_animation_factory make_rings;
     // Shows the settings form modally: 1 for OK, 2 for Cancel.
     std::function<int()> show_settings_form;
@@ -71,6 +66,8 @@ public:
 
     // One frame. `done` true: the loop may wait for the next event.
     void idle_frame(bool& done);
+    // Seconds until the next frame is due; 0 when it may run now.
+    double seconds_until_next_frame();
     // Clears the screen and rebuilds the engine and the speed data from the form.
     void restart_rings();
     // Left click: shows the settings form and applies what it answers.
@@ -84,46 +81,29 @@ public:
     // True when the form's current setting text differs from `snapshot`.
     bool settings_changed(const std::vector<std::string>& snapshot) const;
 
-    bool paused() const { return paused_; }
+    bool paused() const { return session_.paused(); }
     bool settings_open() const { return settings_open_; }
-    bool had_to_wait() const { return regulator_.had_to_wait(); }
-    const screen_geometry& geometry() const { return environment_.geometry; }
-    const mouse_position& mouse() const { return mouse_; }
-    const palette_phase& phase() const { return phase_; }
-    const frame_regulator& regulator() const { return regulator_; }
-    frame_regulator& regulator() { return regulator_; }
+    bool had_to_wait() const { return session_.regulator().had_to_wait(); }
+    const screen_geometry& geometry() const { return session_.geometry(); }
+    const mouse_position& mouse() const { return session_.mouse(); }
+    const palette_phase& phase() const { return session_.phase(); }
+    const frame_regulator& regulator() const { return session_.regulator(); }
+    frame_regulator& regulator() { return session_.regulator(); }
     // Seconds on the clock when the current setting started.
-    double last_cycle() const { return last_cycle_; }
+    double last_cycle() const { return cycler_.last_cycle(); }
 
-    index_buffer& screen() { return screen_; }
-    const index_buffer& screen() const { return screen_; }
-    animation_palette& palette() { return services_.palette; }
-    // Changes whenever the screen or the palette may show something new, so a
-    // view presents only frames that differ.
-    std::uint64_t picture_version() const { return picture_version_; }
+    animation_session& session() { return session_; }
+    index_buffer& screen() { return session_.screen(); }
+    const index_buffer& screen() const { return session_.screen(); }
 
 private:
-    // palette_phase step, frame period, average and wait flag from the form.
-    void restart_speed_and_phase();
-    void auto_cycle();
-    double now();
+    // The designed cursor, once an engine has been built.
+    void select_cursor();
 
     main_window_services services_;
-    index_buffer screen_;
-    mouse_position mouse_;
-    ring_environment environment_;
-    frame_regulator regulator_;
-    palette_phase phase_;
-    std::unique_ptr<ring_animation> rings_;
-    bool paused_ = false;
+    animation_session session_;
+    auto_cycler cycler_;
     bool settings_open_ = false;
-    double last_cycle_ = 0.0;  // seconds on the clock
-    double check_time_ = 0.0;  // seconds on the clock, at the latest auto-cycle check
-    std::uint64_t picture_version_ = 0;
 };
-
-// The designed speed written on the form's `designed_speed` label, in frames
-// per second: a decimal integer of 1 or more. Any other caption gives 1.
-int designed_speed_from_caption(std::string_view caption);
 
 }  // namespace quor

@@ -42,6 +42,7 @@ void idle_adapter::set_handler(idle_handler handler) {
 
 void idle_adapter::wake() {
     waiting_ = false;
+    delay_.stop();
     if (!turn_timer_.isActive()) turn_timer_.start(0, this);
 }
 
@@ -52,6 +53,7 @@ bool idle_adapter::eventFilter(QObject* watched, QEvent* event) {
 
 void idle_adapter::rest() {
     turn_timer_.stop();
+    delay_.stop();
     waiting_ = true;
 }
 
@@ -67,20 +69,26 @@ void idle_adapter::timerEvent(QTimerEvent* event) {
         return;
     }
     // As the flag starts true, a handler that says nothing, or throws, waits.
-    bool done = true;
+    idle_turn turn;
     if (handler_) {
         flag_guard running(in_handler_);
         try {
-            handler_(done);
+            handler_(turn);
         } catch (...) {
             rest();
             throw;
         }
     }
-    if (done)
+    if (turn.done) {
         rest();
-    else
+    } else if (turn.delay_seconds > 0.0) {
+        // Events are handled meanwhile, but only the delay's end calls again.
+        turn_timer_.stop();
+        waiting_ = false;
+        delay_.start(turn.delay_seconds);
+    } else {
         wake();
+    }
 }
 
 }  // namespace quor

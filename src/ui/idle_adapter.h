@@ -1,13 +1,15 @@
 #pragma once
 // Runs the application's idle handler whenever the event queue is empty, in
 // the main loop and in every nested one (modal dialogs). A handler that sets
-// `done` false is called again at once; one that leaves it true (or throws)
-// is not called again before the next event arrives.
+// `done` false is called again at once, or after the delay it asks for; one
+// that leaves it true (or throws) is not called again before the next event
+// arrives. Nothing here spins: a delay is waited for in the event loop.
 
 #include <QBasicTimer>
 #include <QObject>
 
 #include "shell/idle_handler.h"
+#include "ui/wake_up_timer.h"
 
 namespace quor {
 
@@ -21,6 +23,8 @@ public:
     void set_handler(idle_handler handler);
     // True while the last call said done and no event has arrived since.
     bool waiting() const { return waiting_; }
+    // True while a delay the last call asked for runs.
+    bool delayed() const { return delay_.active(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -34,6 +38,8 @@ private:
     // A zero-interval timer fires once per turn of whichever loop is running,
     // after the events that were waiting.
     QBasicTimer turn_timer_;
+    // Ends a delay with the next turn.
+    wake_up_timer delay_{[this] { wake(); }};
     bool waiting_ = false;
     bool in_handler_ = false;
 };

@@ -32,11 +32,14 @@ void main_window_view::show_full_screen() {
     showFullScreen();
 }
 
-void main_window_view::idle_frame(bool& done) {
-    window_.idle_frame(done);
-    if (!converted_once_ || window_.picture_version() != presented_version_ ||
-        window_.palette().colours() != presented_colours_)
-        present();
+void main_window_view::idle_frame(idle_turn& turn) {
+    if (const double wait = window_.seconds_until_next_frame(); wait > 0.0) {
+        turn.done = false;
+        turn.delay_seconds = wait;
+        return;
+    }
+    window_.idle_frame(turn.done);
+    if (!converted_once_ || window_.session().picture_differs(presented_pixels_, presented_palette_)) present();
 }
 
 void main_window_view::end_program() {
@@ -50,12 +53,13 @@ void main_window_view::present() {
 }
 
 void main_window_view::convert_if_changed() {
-    const colour_table& colours = window_.palette().colours();
-    if (converted_once_ && window_.picture_version() == presented_version_ && colours == presented_colours_) return;
-    const index_buffer& screen = window_.screen();
-    presenter_.present(image_of(screen), colours, {pixels_.data(), screen.width(), screen.height(), screen.width()});
-    presented_version_ = window_.picture_version();
-    presented_colours_ = colours;
+    animation_session& session = window_.session();
+    if (converted_once_ && !session.picture_differs(presented_pixels_, presented_palette_)) return;
+    const session_picture picture = session.picture();
+    presenter_.present(picture.pixels, picture.colours,
+                       {pixels_.data(), picture.pixels.width, picture.pixels.height, picture.pixels.width});
+    presented_pixels_ = picture.pixels_version;
+    presented_palette_ = picture.palette_version;
     converted_once_ = true;
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "render/presentation.h"
+#include "shell/idle_handler.h"
 #include "shell/main_window.h"
 
 namespace quor {
@@ -23,8 +24,9 @@ public:
 
     // Covers the primary screen.
     void show_full_screen();
-    // The application's idle handler: one frame, shown if anything changed.
-    void idle_frame(bool& done);
+    // The application's idle handler: one frame when it is due, shown if
+    // anything changed; otherwise the wait until it is due.
+    void idle_frame(idle_turn& turn);
     // The one way to close the window, which ends the message loop.
     void end_program();
 
@@ -50,8 +52,8 @@ private:
     std::vector<std::uint32_t> pixels_;  // the RGB picture, reused every frame
     QImage picture_;                     // wraps pixels_
     palette_presenter presenter_;
-    std::uint64_t presented_version_ = 0;
-    colour_table presented_colours_{};
+    std::uint64_t presented_pixels_ = 0;   // the session's versions as last converted
+    std::uint64_t presented_palette_ = 0;
     bool converted_once_ = false;
     bool own_frame_pending_ = false;
     bool left_pressed_ = false;

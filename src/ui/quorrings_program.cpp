@@ -5,7 +5,6 @@
 
 #include "engine/angle_tables.h"
 #include "engine/uniform_random.h"
-#include "shell/quorrings_animation.h"
 #include "shell/startup_text.h"
 #include "storage/configuration.h"
 #include "storage/settings_file.h"
@@ -131,8 +130,7 @@ void quorrings_program::create_main_window() {
                                   messages_,
                                   cursors_,
                                   clock_,
-                                  program_dir_,
-                                  make_quorrings_animation,
+                                  make_quorrings,
                                   [this] { return show_settings_form(); },
                                   [this](bool tagged_only) { pick_random_setting(tagged_only); },
                                   [this] { return about_box_shown_; }};
@@ -165,7 +163,7 @@ about_box_hooks quorrings_program::frame_loop_hooks() {
 }
 
 idle_handler quorrings_program::main_idle_handler() {
-    return [this](bool& done) { view_->idle_frame(done); };
+    return [this](idle_turn& turn) { view_->idle_frame(turn); };
 }
 
 void quorrings_program::install_idle_handler() { idle_ = std::make_unique<idle_adapter>(main_idle_handler()); }

@@ -45,7 +45,7 @@ TEST(RingEngineFrames, AllocateNothingInAnyMode) {
         quorrings& engine = fixture.build();
         const long before = allocations.load();
         fixture.run(100);
-        engine.draw_all_rings(fixture.buffer);
+        engine.draw_all_rings(fixture.buffer());
         EXPECT_EQ(allocations.load() - before, 0);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "engine/angle_tables.h"
 #include "ring_engine_fixture.h"
+#include "support/busy_setting.h"
 
 #include <gtest/gtest.h>
 
@@ -96,10 +97,8 @@ TEST(RingEngine, RadiiFollowDepthAndPerspective) {
 
 TEST(RingEngine, StartsUnseenAtTheCentreWithARandomCentralColour) {
     ring_engine_fixture fixture;
-    fixture.form.hide_cursor.set_checked(true);
     quorrings& engine = fixture.build();
     EXPECT_TRUE(fixture.messages.messages.empty());
-    EXPECT_EQ(fixture.cursors.slots, std::vector<int>{2});
     EXPECT_EQ(fixture.palette.colour_count(), 4);
     for (int i = 1; i <= engine.ring_count(); ++i) {
         EXPECT_EQ(engine.slot(i).colour, -10 * one);
@@ -111,10 +110,6 @@ TEST(RingEngine, StartsUnseenAtTheCentreWithARandomCentralColour) {
     EXPECT_LT(engine.central_poly().colour, 4 * one);
     EXPECT_EQ(engine.central_poly().colour % one, 0);
     EXPECT_EQ(engine.pens()[37].index, 37);
-
-    fixture.form.hide_cursor.set_checked(false);
-    fixture.build();
-    EXPECT_EQ(fixture.cursors.slots, (std::vector<int>{2, 1}));
 }
 
 TEST(RingEngine, PaletteProblemsAreReportedAndTheEngineRunsOnWithoutOne) {
@@ -130,9 +125,9 @@ TEST(RingEngine, PaletteProblemsAreReportedAndTheEngineRunsOnWithoutOne) {
         ASSERT_EQ(fixture.messages.messages.size(), 1u) << c.palette;
         const std::string& message = fixture.messages.messages.front();
         if (c.palette.empty())
-            EXPECT_EQ(message, "Palette files not found in " + fixture.environment.program_dir + "Palette");
+            EXPECT_EQ(message, "Palette files not found in " + fixture.program_dir() + "Palette");
         else
-            EXPECT_EQ(message.rfind(fixture.environment.program_dir + "palette/BAD.PAL\r", 0), 0u) << message;
+            EXPECT_EQ(message.rfind(fixture.program_dir() + "palette/BAD.PAL\r", 0), 0u) << message;
 
         // No palette was ever loaded: no colour range, so the colour stays at 0 (pen 10).
         EXPECT_EQ(fixture.palette.colour_count(), 0);
@@ -160,10 +155,10 @@ TEST(RingEngine, NewStateReachesSlotJAfterJFramesAndRubOutErasesOnArrival) {
         for (int j = 1; j <= 3; ++j) {
             // The square's vertex at a quarter turn; a heptagon has none there.
             const point old_vertex = engine.slot(j).vertices[1];
-            ASSERT_EQ(fixture.buffer.pixel(old_vertex.x, old_vertex.y), pen);
+            ASSERT_EQ(fixture.buffer().pixel(old_vertex.x, old_vertex.y), pen);
             fixture.run(1);
             for (int i = 1; i <= 3; ++i) EXPECT_EQ(engine.slot(i).side_count, i <= j ? 7 : 4) << "frame " << j;
-            EXPECT_EQ(fixture.buffer.pixel(old_vertex.x, old_vertex.y), rub_out ? 0 : pen) << "slot " << j;
+            EXPECT_EQ(fixture.buffer().pixel(old_vertex.x, old_vertex.y), rub_out ? 0 : pen) << "slot " << j;
         }
     }
 }
@@ -196,33 +191,14 @@ TEST(RingEngine, RepaintDrawsWhatAStillFrameDraws) {
     }
 }
 
-// A setting that keeps every driver busy.
-void make_busy(settings_controls& form) {
-    form.max_polygons.set_position(60);
-    form.rub_out.set_checked(true);
-    form.aspect_f_x.set_position(3);
-    form.aspect_f_y.set_position(7);
-    form.aspect_a_x.set_position(40);
-    form.sin_rotation.set_checked(true);
-    form.ampl.set_position(30);
-    form.freq.set_position(20);
-    form.precess.set_position(5);
-    form.shape_ran.set_checked(true);
-    form.shape_freq.set_position(90);
-    form.colour_step.set_position(-17);
-    form.ran_fluid_motion.set_checked(true);
-    form.mot_b_damping.set_position(30);
-    form.perspective.set_position(40);
-}
-
 TEST(RingEngine, SameSeedGivesTheSameFramesAndAnotherSeedDoesNot) {
     auto run = [](std::uint32_t seed) {
         ring_engine_fixture fixture(seed);
         fixture.set_densities({0, 10, 30, 20, 10, 10, 10, 0, 5, 5});
-        make_busy(fixture.form);
+        testing::apply_busy_setting(fixture.form);
         fixture.build();
         fixture.run(200);
-        return hash_of(fixture.buffer);
+        return hash_of(fixture.buffer());
     };
     const std::uint64_t first = run(7);
     EXPECT_EQ(run(7), first);

@@ -163,10 +163,10 @@ TEST(RingDrivers, FollowMouseEasesTowardTheMouse) {
     ring_engine_fixture fixture;
     fixture.form.mouse_motion.set_checked(true);
     quorrings& engine = fixture.build();
-    EXPECT_EQ(fixture.mouse.mouse_x, 319);
-    EXPECT_EQ(fixture.mouse.mouse_y, 239);
+    EXPECT_EQ(fixture.mouse().mouse_x, 319);
+    EXPECT_EQ(fixture.mouse().mouse_y, 239);
     for (const point mouse : {point{10, 400}, point{600, 20}, point{-30, 700}}) {
-        fixture.mouse = {mouse.x, mouse.y};
+        fixture.mouse() = {mouse.x, mouse.y};
         fixture.run(1);
         EXPECT_EQ(engine.central_poly().cx, mouse.x);  // damping 0: on the mouse every frame
         EXPECT_EQ(engine.central_poly().cy, mouse.y);
@@ -174,7 +174,7 @@ TEST(RingDrivers, FollowMouseEasesTowardTheMouse) {
 
     fixture.form.mot_b_damping.set_position(100);
     fixture.build();
-    fixture.mouse = {319 + 1010, 239 - 505};
+    fixture.mouse() = {319 + 1010, 239 - 505};
     fixture.run(1);
     EXPECT_EQ(fixture.engine->central_poly().cx, 319 + 10);  // 1/101 of the way
     EXPECT_EQ(fixture.engine->central_poly().cy, 239 - 5);

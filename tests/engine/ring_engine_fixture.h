@@ -1,8 +1,11 @@
 #pragma once
 // An engine's surroundings for tests: a form with a small tunnel, palettes in a
-// fresh folder, a seeded generator, a recording message box and cursor.
+// fresh folder, a seeded generator and a recording message box, run by an
+// animation session as every front end runs one.
 
 #include "engine/quorrings.h"
+#include "platform/tick_clock.h"
+#include "shell/animation_session.h"
 #include "support/recording_message_box.h"
 #include "support/temporary_directory.h"
 
@@ -15,24 +18,15 @@
 
 namespace quor::testing {
 
-class recording_cursor : public cursor_selector {
-public:
-    void select_cursor(int slot) override { slots.push_back(slot); }
-    std::vector<int> slots;
-};
-
 inline constexpr std::int32_t one = 65536;  // 1.0 in 16.16
 
 struct ring_engine_fixture {
     explicit ring_engine_fixture(std::uint32_t seed = 12345, int width = 640, int height = 480)
-        : random(seed),
-          environment{form, palette, random, messages, cursors, mouse, screen_geometry::for_size(width, height),
-                      folder.path().string() + "/"},
-          buffer(width, height) {
+        : random(seed), width(width), height(height) {
         std::filesystem::create_directories(folder.path() / "palette");
         write_palette("FOUR.PAL", "4\r\n10 20 30\r\n40 50 60\r\n70 80 90\r\n100 110 120\r\n");
         write_palette("BAD.PAL", "four\r\n");
-        palette.set_palette_dir(environment.program_dir);
+        palette.set_palette_dir(program_dir());
         std::vector<std::string> names;
         palette.find_palette_files(names);
         form.fill_palette_list(names);
@@ -44,6 +38,7 @@ struct ring_engine_fixture {
         set_densities({0, 0, 0, 50, 0, 0, 0, 0, 0, 0});
     }
 
+    std::string program_dir() const { return folder.path().string() + "/"; }
     void write_palette(const std::string& name, const std::string& text) {
         std::ofstream(folder.path() / "palette" / name, std::ios::binary) << text;
     }
@@ -59,15 +54,22 @@ struct ring_engine_fixture {
         }
     }
 
+    // A new session, and so a new engine, from the form as it is now.
     quorrings& build() {
-        engine = std::make_unique<quorrings>(environment);
+        session.reset();
+        session = std::make_unique<animation_session>(animation_session_parts{form, palette, random, messages, clock},
+                                                      width, height);
+        engine = dynamic_cast<quorrings*>(session->rings());
         return *engine;
     }
+    // Frames as every front end runs them.
     void run(int frames) {
-        for (int frame = 0; frame < frames; ++frame) engine->cyclerings(buffer);
+        for (int frame = 0; frame < frames; ++frame) session->step();
     }
-    int count_pixels(std::uint8_t index) const {
-        return static_cast<int>(std::count(buffer.data(), buffer.data() + buffer.width() * buffer.height(), index));
+    index_buffer& buffer() { return session->screen(); }
+    mouse_position& mouse() { return session->mouse(); }
+    int count_pixels(std::uint8_t index) {
+        return static_cast<int>(std::count(buffer().data(), buffer().data() + width * height, index));
     }
 
     temporary_directory folder;
@@ -75,11 +77,11 @@ struct ring_engine_fixture {
     recording_message_box messages;
     animation_palette palette{messages};
     random_generators random;
-    recording_cursor cursors;
-    mouse_position mouse;
-    ring_environment environment;
-    index_buffer buffer;
-    std::unique_ptr<quorrings> engine;
+    steady_tick_clock clock;
+    int width;
+    int height;
+    std::unique_ptr<animation_session> session;
+    quorrings* engine = nullptr;
 };
 
 }  // namespace quor::testing

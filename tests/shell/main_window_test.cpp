@@ -21,7 +21,6 @@ namespace {
 constexpr std::int64_t ticks_per_second = 1'000'000;
 
 using testing::engine_log;
-using testing::no_cursors;
 
 // A palette directory with one file of 20 distinct colours, removed afterwards.
 class palette_folder {
@@ -60,6 +59,9 @@ protected:
         clock.advance_seconds(1000);
         palette.set_palette_dir(folder.program_dir());
         palette.read_palette_file("TEST.PAL");
+        // Every engine built loads the form's palette.
+        form.fill_palette_list(std::vector<std::string>{"TEST.PAL"});
+        form.palette_list.set_item_index(0);
         form.palette_inc.set_position(128);
         form.designed_speed.set_caption("25");
         options.Run_mode.set_checked(false);
@@ -77,7 +79,6 @@ protected:
                 messages,
                 cursors,
                 clock,
-                folder.program_dir(),
                 testing::recording_factory(engines),
                 [this] { return settings_form(); },
                 [this](bool tagged_only) { picks.push_back(tagged_only); },
@@ -97,7 +98,7 @@ protected:
     settings_controls form;
     options_controls options;
     random_generators random{12345};
-    no_cursors cursors;
+    testing::recording_cursor cursors;
     fake_tick_clock clock{ticks_per_second};
     engine_log engines;
     std::vector<bool> picks;
@@ -359,6 +360,19 @@ TEST_F(main_window_test, a_repaint_draws_every_ring_unless_the_about_box_shows) 
     about_box_visible = true;
     window().FormPaint();
     EXPECT_EQ(engines.repaints, 1);
+}
+
+TEST_F(main_window_test, every_engine_built_chooses_the_cursor_the_form_asks_for) {
+    form.hide_cursor.set_checked(true);
+    window();
+    EXPECT_EQ(cursors.chosen, std::vector<int>{2});
+    form.hide_cursor.set_checked(false);
+    window().restart_rings();
+    EXPECT_EQ(cursors.chosen, (std::vector<int>{2, 1}));
+    // A build that fails chooses nothing.
+    engines.fail_next_build = true;
+    EXPECT_THROW(window().restart_rings(), std::runtime_error);
+    EXPECT_EQ(cursors.chosen, (std::vector<int>{2, 1}));
 }
 
 TEST_F(main_window_test, the_geometry_follows_the_target_size) {

@@ -1,10 +1,12 @@
 #pragma once
 // A ring animation that records what the main window asks of it.
 
-#include "shell/ring_animation.h"
+#include "engine/ring_animation.h"
+#include "platform/cursor_selector.h"
 
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 namespace quor::testing {
 
@@ -37,9 +39,10 @@ inline ring_animation_factory recording_factory(engine_log& log) {
     };
 }
 
-class no_cursors final : public cursor_selector {
+class recording_cursor final : public cursor_selector {
 public:
-    void select_cursor(int) override {}
+    void select_cursor(int slot) override { chosen.push_back(slot); }
+    std::vector<int> chosen;  // the slots asked for, in order
 };
 
 }  // namespace quor::testing

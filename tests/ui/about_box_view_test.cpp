@@ -104,9 +104,9 @@ TEST(about_box_hand_over_test, the_main_window_animates_again_after_the_box_hide
     int main_frames = 0;
     int black_outs = 0;
     bool box_shown = false;
-    const idle_handler main_handler = [&main_frames](bool& done) {
+    const idle_handler main_handler = [&main_frames](idle_turn& turn) {
         ++main_frames;
-        done = false;
+        turn.done = false;
     };
     idle_adapter idle(main_handler);
     const about_box_hooks hooks = frame_loop_hand_over(idle, main_handler, [&black_outs] { ++black_outs; }, box_shown);

@@ -17,10 +17,10 @@ TEST(idle_adapter_test, keeps_calling_inside_a_nested_modal_loop) {
     testing::test_application();
     QDialog dialog;
     int calls_while_modal = 0;
-    idle_adapter idle([&](bool& done) {
+    idle_adapter idle([&](idle_turn& turn) {
         if (QApplication::activeModalWidget() == &dialog) ++calls_while_modal;
         if (calls_while_modal == 50) dialog.accept();
-        done = false;
+        turn.done = false;
     });
     QTimer::singleShot(5000, &dialog, &QDialog::reject);  // in case it never runs
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
@@ -31,7 +31,7 @@ TEST(idle_adapter_test, done_waits_for_the_next_event) {
     testing::test_application();
     QObject receiver;
     int calls = 0;
-    idle_adapter idle([&](bool&) { ++calls; });  // leaves done true
+    idle_adapter idle([&](idle_turn&) { ++calls; });  // leaves done true
 
     run_loop_for(50);
     EXPECT_EQ(calls, 1);
@@ -49,9 +49,9 @@ TEST(idle_adapter_test, done_waits_for_the_next_event) {
 
     // A new handler is called at once, and a handler that keeps the loop busy runs on.
     int busy_calls = 0;
-    idle.set_handler([&](bool& done) {
+    idle.set_handler([&](idle_turn& turn) {
         ++busy_calls;
-        done = false;
+        turn.done = false;
     });
     run_loop_for(30);
     EXPECT_GT(busy_calls, 2);
@@ -63,7 +63,7 @@ TEST(idle_adapter_test, is_not_reentered_from_a_loop_the_handler_opens) {
     int depth = 0;
     int deepest = 0;
     int calls = 0;
-    idle_adapter idle([&](bool& done) {
+    idle_adapter idle([&](idle_turn& turn) {
         ++calls;
         ++depth;
         deepest = std::max(deepest, depth);
@@ -73,7 +73,7 @@ TEST(idle_adapter_test, is_not_reentered_from_a_loop_the_handler_opens) {
             dialog.exec();
         }
         --depth;
-        done = calls >= 3;
+        turn.done = calls >= 3;
     });
     run_loop_for(100);
     EXPECT_EQ(deepest, 1);

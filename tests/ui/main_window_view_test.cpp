@@ -27,10 +27,10 @@ protected:
         QApplication::sendEvent(&view, &event);
     }
     bool frame() {
-        bool done = true;
-        view.idle_frame(done);
+        idle_turn turn;
+        view.idle_frame(turn);
         QCoreApplication::processEvents();
-        return done;
+        return turn.done;
     }
 
     quorrings_application& application = testing::test_application();  // before any widget
@@ -39,12 +39,11 @@ protected:
     settings_controls form;
     options_controls options;
     random_generators random{1};
-    testing::no_cursors cursors;
+    testing::recording_cursor cursors;
     steady_tick_clock clock;
     testing::engine_log engines;
     int settings_shown = 0;
-    main_window model{{form, options, palette, random, messages, cursors, clock, "/nowhere/",
-                       testing::recording_factory(engines), [this] { return ++settings_shown, modal_result_cancel; },
+    main_window model{{form, options, palette, random, messages, cursors, clock, testing::recording_factory(engines), [this] { return ++settings_shown, modal_result_cancel; },
                        [](bool) {}, {}},
                       32, 24};
     main_window_view view{model};

@@ -51,9 +51,9 @@ TEST_F(error_handler_test, shows_an_escaping_exception_and_runs_on) {
 
 TEST_F(error_handler_test, a_failing_idle_handler_waits_for_the_next_event) {
     int calls = 0;
-    idle_adapter idle([&](bool& done) {
+    idle_adapter idle([&](idle_turn& turn) {
         ++calls;
-        done = false;
+        turn.done = false;
         throw std::runtime_error("frame failed");
     });
     QElapsedTimer clock;

@@ -1,14 +1,15 @@
 #pragma once
-// The ring animation as the main window drives it: the engine `quorrings` in
-// the program, a recording stand-in where a test only needs to see the calls.
+// The ring animation as a session drives it: the engine `quorrings` in the
+// program, a recording stand-in where a test only needs to see the calls.
 
-#include "engine/quorrings.h"
 #include "render/index_buffer.h"
 
 #include <functional>
 #include <memory>
 
 namespace quor {
+
+struct ring_environment;
 
 class ring_animation {
 public:
@@ -19,8 +20,8 @@ public:
     virtual void draw_all_rings(index_buffer& target) const = 0;
 };
 
-// Builds a new animation from the settings form, as the engine's construction
-// does: it loads the selected palette and selects the cursor.
+// Builds a new animation from the settings form in `environment`; the palette
+// is already loaded.
 using ring_animation_factory = std::function<std::unique_ptr<ring_animation>(ring_environment& environment)>;
 
 }  // namespace quor
