@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -58,7 +59,7 @@ struct full_screen_animation {
     // As the window's loop runs one: waits for the slot, steps, converts.
     void frame() {
         for (double wait = window->seconds_until_next_frame(); wait > 0.0; wait = window->seconds_until_next_frame())
-            clock.sleep_for(std::chrono::nanoseconds(static_cast<std::int64_t>(wait * 1e9)));
+            std::this_thread::sleep_for(std::chrono::nanoseconds(static_cast<std::int64_t>(wait * 1e9)));
         bool done = false;
         window->idle_frame(done);
         const session_picture picture = window->session().picture();

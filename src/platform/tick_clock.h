@@ -1,8 +1,8 @@
 #pragma once
 // The high-resolution counter that frame timing reads, behind an interface so
-// tests can drive time by hand.
+// tests can drive time by hand. It only reads: whoever drives the frames does
+// the waiting, in its own way.
 
-#include <chrono>
 #include <cstdint>
 
 namespace quor {
@@ -14,7 +14,6 @@ public:
     virtual std::int64_t now() = 0;
     // Ticks per second; always positive.
     virtual std::int64_t frequency() const = 0;
-    virtual void sleep_for(std::chrono::nanoseconds duration) = 0;
 };
 
 // std::chrono::steady_clock counted in nanoseconds.
@@ -22,7 +21,6 @@ class steady_tick_clock final : public tick_clock {
 public:
     std::int64_t now() override;
     std::int64_t frequency() const override { return 1'000'000'000; }
-    void sleep_for(std::chrono::nanoseconds duration) override;
 };
 
 }  // namespace quor
