@@ -1,10 +1,11 @@
 // quorrings-render SETTINGS_FILE NAME OUT.png [--frames K] [--size WxH] [--seed S]
 //
 // Runs K frames of one setting from a plain (.txt) or packed (.cmp) settings
-// file, with its palette from the palette folder beside this program and the
-// palette rotation the main window applies, and writes the last frame as a PNG.
+// file, with the program's palettes and the palette rotation the main window
+// applies, and writes the last frame as a PNG.
 // The same seed gives the same picture.
 
+#include "platform/file_locations.h"
 #include "platform/stderr_message_box.h"
 #include "render/presentation.h"
 #include "shell/animation_session.h"
@@ -115,21 +116,14 @@ Quor_setting find_setting(const std::string& text, const std::string& name, cons
     throw render_error(path.string() + ": no setting named \"" + name + "\"");
 }
 
-std::filesystem::path program_directory(const char* argv0) {
-    std::error_code error;
-    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) self = std::filesystem::absolute(argv0, error);
-    return self.parent_path();
-}
-
-int render(const arguments& options, const std::filesystem::path& program_dir) {
+int render(const arguments& options, const file_locations& locations) {
     // Messages of the engine (a missing palette) are worth seeing but do not stop the picture.
     stderr_message_box messages("quorrings-render: ", false);
     const Quor_setting setting =
         find_setting(settings_text(options.settings_file), options.name, options.settings_file, messages);
     settings_controls form;
     animation_palette palette(messages);
-    palette.set_palette_dir(program_dir.string() + "/");
+    palette.set_palette_dir(locations);
     std::vector<std::string> palette_names;
     palette.find_palette_files(palette_names);
     form.fill_palette_list(palette_names);
@@ -159,7 +153,7 @@ int render(const arguments& options, const std::filesystem::path& program_dir) {
 int main(int argc, char** argv) {
     try {
         const arguments options = parse_arguments(argc, argv);
-        return render(options, program_directory(argv[0]));
+        return render(options, file_locations::for_this_program());
     } catch (const usage_error& error) {
         std::cerr << "quorrings-render: " << error.what() << '\n' << usage;
         return 2;

@@ -45,31 +45,55 @@ animation_palette::animation_palette(message_box& messages) : messages_(messages
     colours_ = make_colour_table(palette_record_);
 }
 
-void animation_palette::set_palette_dir(const std::string& program_dir) {
+void animation_palette::set_palette_dir(const std::string& program_dir) { set_palette_dir(program_dir, {}); }
+
+void animation_palette::set_palette_dir(const std::string& data_dir, const std::vector<std::string>& more_palette_dirs) {
     palette_handle_ = 0;
-    data_dir_ = program_dir;
-    palette_dir_ = program_dir + "palette/";
+    data_dir_ = data_dir;
+    palette_dir_ = data_dir + "palette/";
+    palette_dirs_ = {palette_dir_};
+    for (const std::string& folder : more_palette_dirs)
+        palette_dirs_.push_back(folder.empty() || folder.back() == '/' ? folder : folder + "/");
+}
+
+void animation_palette::set_palette_dir(const file_locations& locations) {
+    std::vector<std::string> more;
+    const auto& folders = locations.palette_folders();
+    for (std::size_t i = 1; i < folders.size(); ++i) more.push_back(folders[i].string() + "/");
+    set_palette_dir(locations.data_folder().string() + "/", more);
 }
 
 void animation_palette::find_palette_files(std::vector<std::string>& list) const {
     std::vector<std::string> found;
-    std::error_code error;
-    for (std::filesystem::directory_iterator entry(palette_dir_, error), end; !error && entry != end;
-         entry.increment(error)) {
-        const std::string name = upper_case(entry->path().filename().string());
-        if (name.size() < 4 || name.compare(name.size() - 4, 4, ".PAL") != 0) continue;
-        std::error_code status_error;
-        if (entry->is_directory(status_error)) continue;
-        found.push_back(name);
+    for (const std::string& folder : palette_dirs_) {
+        std::error_code error;
+        for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+             entry.increment(error)) {
+            const std::string name = upper_case(entry->path().filename().string());
+            if (name.size() < 4 || name.compare(name.size() - 4, 4, ".PAL") != 0) continue;
+            std::error_code status_error;
+            if (entry->is_directory(status_error)) continue;
+            found.push_back(name);
+        }
     }
     std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
     list.insert(list.end(), found.begin(), found.end());
 }
 
 void animation_palette::read_palette_file(const std::string& name) {
     const bool has_directory = name.find('/') != std::string::npos;
-    const std::string full_path = has_directory ? name : palette_dir_ + name;
-    const std::filesystem::path path = with_any_letter_case(full_path);
+    std::string full_path = has_directory ? name : palette_dir_ + name;
+    std::filesystem::path path = with_any_letter_case(full_path);
+    // The user's folders come after the shipped one, and their files win.
+    for (auto folder = palette_dirs_.rbegin(); !has_directory && folder != palette_dirs_.rend(); ++folder) {
+        const std::filesystem::path candidate = with_any_letter_case(*folder + name);
+        if (is_file(candidate)) {
+            full_path = *folder + name;
+            path = candidate;
+            break;
+        }
+    }
     if (!is_file(path)) {
         messages_.show_message(full_path + "\rPalette file not found");
         return;

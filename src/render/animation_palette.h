@@ -3,6 +3,7 @@
 // colours, 10..245 the colours of a palette file repeated cyclically, and the
 // rotation that animates them.
 
+#include "platform/file_locations.h"
 #include "platform/message_box.h"
 #include "render/logical_palette.h"
 #include "render/presentation.h"
@@ -21,19 +22,26 @@ public:
     // program_dir ends with a separator; palette files live in its "palette/".
     // Forgets the palette handle.
     void set_palette_dir(const std::string& program_dir);
+    // As set_palette_dir(data_dir), with more palette folders after the first
+    // (data_dir's "palette/"): a file in a later folder wins over one of the
+    // same name in an earlier one.
+    void set_palette_dir(const std::string& data_dir, const std::vector<std::string>& more_palette_dirs);
+    // The palette folders of these locations.
+    void set_palette_dir(const file_locations& locations);
     const std::string& palette_dir() const { return palette_dir_; }
     // The folder the palette folder lies in, as given to set_palette_dir.
     const std::string& data_dir() const { return data_dir_; }
 
     // Appends the upper-cased names (no path) of the "*.pal" files in the palette
-    // directory, sorted; directories are left out, a missing directory adds nothing.
+    // directories, sorted, each once; directories are left out, a missing
+    // directory adds nothing.
     void find_palette_files(std::vector<std::string>& list) const;
 
-    // A name without a directory part is looked up in the palette directory; a
-    // listed (upper-cased) name also finds the file in another letter case.
-    // A missing file shows "<full path>\rPalette file not found" and changes
-    // nothing. A damaged file throws palette_file_error ("<full path>\r<reason>")
-    // and changes nothing.
+    // A name without a directory part is looked up in the palette directories,
+    // the last first; a listed (upper-cased) name also finds the file in another
+    // letter case. A missing file shows "<full path>\rPalette file not found"
+    // (the path in the first palette directory) and changes nothing. A damaged
+    // file throws palette_file_error ("<full path>\r<reason>") and changes nothing.
     void read_palette_file(const std::string& name);
 
     const logical_palette& palette_record() const { return palette_record_; }
@@ -54,6 +62,7 @@ private:
     message_box& messages_;
     std::string data_dir_;
     std::string palette_dir_;
+    std::vector<std::string> palette_dirs_;  // palette_dir_ first; each ends with a separator
     logical_palette palette_record_;
     colour_table colours_{};
     int colour_count_ = 0;

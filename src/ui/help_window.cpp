@@ -30,12 +30,12 @@ void help_window::show_page(const std::filesystem::path& page) {
     activateWindow();
 }
 
-std::filesystem::path help_page_path(const std::string& program_dir) {
-    return std::filesystem::path(program_dir + std::string(help_page_name));
+std::filesystem::path help_page_path(const std::filesystem::path& data_folder) {
+    return data_folder / help_page_name;
 }
 
-std::function<void()> help_opener(QWidget& parent, const std::string& program_dir) {
-    return [parent = QPointer<QWidget>(&parent), page = help_page_path(program_dir),
+std::function<void()> help_opener(QWidget& parent, const std::filesystem::path& data_folder) {
+    return [parent = QPointer<QWidget>(&parent), page = help_page_path(data_folder),
             window = QPointer<help_window>()]() mutable {
         if (!parent) return;
         if (!window) window = new help_window(parent);

@@ -31,11 +31,11 @@ private:
     QTextBrowser* browser_;
 };
 
-// program_dir ends with a separator.
-std::filesystem::path help_page_path(const std::string& program_dir);
+// The help page in the folder of the shipped data.
+std::filesystem::path help_page_path(const std::filesystem::path& data_folder);
 
-// What F1 on a form does: shows the help page beside the program in one help
-// window over `parent`, made at the first call and kept by `parent`.
-std::function<void()> help_opener(QWidget& parent, const std::string& program_dir);
+// What F1 on a form does: shows the help page in one help window over
+// `parent`, made at the first call and kept by `parent`.
+std::function<void()> help_opener(QWidget& parent, const std::filesystem::path& data_folder);
 
 }  // namespace quor

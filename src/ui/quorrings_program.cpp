@@ -1,7 +1,6 @@
 #include "ui/quorrings_program.h"
 
 #include <QCoreApplication>
-#include <QDir>
 
 #include "engine/angle_tables.h"
 #include "engine/uniform_random.h"
@@ -22,13 +21,9 @@ QString text_of(std::string_view text) { return QString::fromUtf8(text.data(), s
 
 }  // namespace
 
-std::string executable_directory() {
-    return QDir(QCoreApplication::applicationDirPath()).absolutePath().toStdString() + "/";
-}
-
-quorrings_program::quorrings_program(quorrings_application& application)
+quorrings_program::quorrings_program(quorrings_application& application, file_locations locations)
     : application_(application),
-      program_dir_(executable_directory()),
+      locations_(std::move(locations)),
       messages_(application.messages()),
       thinking_box_(thinking_box_view_),
       display_modes_(screen_display_modes()),
@@ -62,7 +57,7 @@ int quorrings_program::run() {
 }
 
 void quorrings_program::initialise_modules() {
-    palette_.set_palette_dir(program_dir_);
+    palette_.set_palette_dir(locations_);
     random_.emplace(current_time_of_day_seed());
     // The shared generator is seeded once more from the time of day, after
     // the engine's own generator has taken its start seed from it.
@@ -91,18 +86,18 @@ void quorrings_program::create_settings_form() {
     settings_view_->had_to_wait = [this] { return window_ && window_->had_to_wait(); };
     settings_view_->open_help = [this] {
         if (!help_) help_ = std::make_unique<help_window>(settings_view_.get());
-        help_->show_page(help_page_path(program_dir_));
+        help_->show_page(help_page_path(locations_.data_folder()));
     };
 }
 
 void quorrings_program::create_options_form() {
     options_created_ = true;
-    read_configuration(options_, program_dir_);
+    read_configuration(options_, locations_.configuration_folder());
 }
 
 bool quorrings_program::create_library_form() {
     const library_load_result loaded =
-        load_settings_library(library_, configured_settings_file(options_, program_dir_),
+        load_settings_library(library_, configured_settings_file(options_, locations_.settings_folder()),
                               first_pick_tagged_only(options_), form_, random_->uniform, progress_, messages_);
     // The settings form's library and options buttons open these two dialogs.
     library_dialog_ = std::make_unique<library_dialog>(library_, form_, random_->uniform, messages_);
@@ -143,7 +138,7 @@ void quorrings_program::create_main_window() {
 
 void quorrings_program::create_about_form() {
     about_demonstration_.emplace(clock_, random_->uniform);
-    about_demonstration_->FormCreate(load_about_data_file(program_dir_, messages_));
+    about_demonstration_->FormCreate(load_about_data_file(locations_.data_folder(), messages_));
     // The hooks run only while the box shows, long after the idle handler is installed.
     about_box_hooks hooks{[this] {
                               if (idle_) frame_loop_hooks().take_frame_loop();
@@ -180,7 +175,7 @@ int quorrings_program::run_message_loop() {
 
 void quorrings_program::kill_program() {
     // A failed save leaves the program open, so that nothing is lost.
-    if (save_settings_file(library_, configured_settings_file(options_, program_dir_), progress_, messages_) ==
+    if (save_settings_file(library_, configured_settings_file(options_, locations_.settings_folder()), progress_, messages_) ==
         save_result::failed)
         return;
     if (about_view_ && about_view_->isVisible()) about_view_->done(modal_result_cancel);
@@ -197,7 +192,7 @@ void quorrings_program::pick_random_setting(bool tagged_only) {
 }
 
 void quorrings_program::write_configuration_at_exit() {
-    if (options_created_) write_configuration(options_, program_dir_, messages_);
+    if (options_created_) write_configuration(options_, locations_.configuration_folder(), messages_);
 }
 
 }  // namespace quor

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/random_numbers.h"
+#include "platform/file_locations.h"
 #include "engine/settings_controls.h"
 #include "platform/tick_clock.h"
 #include "render/animation_palette.h"
@@ -36,8 +37,8 @@ namespace quor {
 
 class quorrings_program final : public startup_steps {
 public:
-    // Everything is found beside the executable: program_dir is its directory.
-    explicit quorrings_program(quorrings_application& application);
+    // Files are where `locations` say.
+    quorrings_program(quorrings_application& application, file_locations locations);
     ~quorrings_program() override;
 
     // The whole run; the process's exit code.
@@ -70,7 +71,7 @@ private:
     void write_configuration_at_exit();
 
     quorrings_application& application_;
-    std::string program_dir_;  // with its trailing separator
+    file_locations locations_;
     message_box& messages_;
     qt_thinking_box_view thinking_box_view_;
     TThinking_box thinking_box_;
@@ -100,8 +101,5 @@ private:
     std::unique_ptr<screen_saver_inhibitor> screen_saver_;
     std::unique_ptr<termination_signal> termination_;
 };
-
-// The directory of the running executable, with a trailing separator.
-std::string executable_directory();
 
 }  // namespace quor

@@ -27,6 +27,8 @@ inline void start_unattended(QProcess& program, const std::filesystem::path& fol
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     environment.insert("QUORRINGS_UNATTENDED", "1");
+    // A program folder, even one whose palette folder has gone.
+    environment.insert("QUORRINGS_HOME", QString::fromStdString(folder.string()));
     program.setProcessEnvironment(environment);
     program.start(QString::fromStdString((folder / "quorrings").string()), {});
 }
