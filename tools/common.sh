@@ -3,8 +3,10 @@ set -euo pipefail
 repo_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Debian packages the build, the tests and the program need.
-# dbus-daemon gives the screen-saver test a private session bus.
-packages=(g++ cmake make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev dbus-daemon)
+# dbus-daemon gives the screen-saver test a private session bus;
+# the second line checks the install and the Debian package.
+packages=(g++ cmake make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev dbus-daemon
+          desktop-file-utils appstream libxml2-utils man-db lintian dpkg-dev file)
 
 install_missing_packages() {
   local missing=()
