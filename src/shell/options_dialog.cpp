@@ -51,12 +51,7 @@ bool options_dialog::max_timeExit() { return time_exit(options_.max_time, option
 void options_dialog::OK_btnClick() {
     min_timeExit();
     max_timeExit();
-    const std::int32_t shortest = options_.min_seconds;
-    const std::int32_t longest = options_.max_seconds;
-    auto in_range = [](std::int32_t seconds) {
-        return seconds >= options_controls::shortest_time && seconds <= options_controls::longest_time;
-    };
-    if (!in_range(shortest) || !in_range(longest) || longest <= shortest) {
+    if (!valid_cycle_times(options_.min_seconds, options_.max_seconds)) {
         messages_.show_message(invalid_times_message);
         return;
     }

@@ -13,9 +13,6 @@
 
 namespace quor {
 
-inline constexpr const char* invalid_times_message =
-    "Min and Max time settings are invalid\r\n    (1->3600 allowed) and Min<Max";
-
 class options_dialog {
 public:
     static constexpr int still_open = 0;

@@ -1,6 +1,7 @@
 #include "storage/configuration.h"
 
 #include "engine/control_error.h"
+#include "platform/file_locations.h"
 #include "storage/file_name_check.h"
 
 #include <string>
@@ -42,6 +43,10 @@ bool write_configuration(options_controls& options, const std::filesystem::path&
     TBag& bag = options.Quor_ini;
     try {
         point_at_file(bag, program_directory);
+        // An installed program's configuration folder is made when first written;
+        // when it cannot be, the write below fails and says so, naming the file.
+        std::error_code ignored;
+        make_private_folder(program_directory, ignored);
         // The start-up choice is stored, not whether cycling runs now.
         bag.WriteBool("Start_auto_cycling", options.Start_mode.checked());
         bag.WriteBool("Tagged_settings_only", options.cycle_tagged.checked());

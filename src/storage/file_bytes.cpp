@@ -4,6 +4,7 @@
 #include <system_error>
 
 #if __has_include(<unistd.h>)
+#include <fcntl.h>
 #include <unistd.h>
 #define QUOR_HAVE_FSYNC 1
 #endif
@@ -46,6 +47,22 @@ bool write_and_close(std::FILE* file, std::span<const std::uint8_t> bytes) {
     return std::fclose(file) == 0 && written;
 }
 
+// After a rename the new name is durable only once the folder is: a power cut
+// before that could bring the old file back after "saved".
+// Some file systems refuse to sync a folder; the file is whole under its name
+// either way, so that is no failure of the save.
+void sync_folder_of(const std::filesystem::path& path) {
+#ifdef QUOR_HAVE_FSYNC
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0) return;
+    ::fsync(descriptor);
+    ::close(descriptor);
+#else
+    (void)path;
+#endif
+}
+
 }  // namespace
 
 bool write_file_atomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
@@ -60,6 +77,7 @@ bool write_file_atomically(const std::filesystem::path& path, std::span<const st
         std::filesystem::remove(temporary, error);
         return false;
     }
+    sync_folder_of(path);
     return true;
 }
 
@@ -67,7 +85,10 @@ bool create_new_file(const std::filesystem::path& path, std::span<const std::uin
     // "x": fails when the file exists, checked and created in one step.
     std::FILE* file = std::fopen(path.string().c_str(), "wbx");
     if (file == nullptr) return false;
-    if (write_and_close(file, bytes)) return true;
+    if (write_and_close(file, bytes)) {
+        sync_folder_of(path);
+        return true;
+    }
     std::error_code ignored;
     std::filesystem::remove(path, ignored);
     return false;

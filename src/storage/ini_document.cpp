@@ -20,6 +20,9 @@ bool has_line_break(std::string_view text) { return text.find_first_of("\r\n") !
 }  // namespace
 
 ini_document ini_document::parse(std::string_view text) {
+    // Editors that write a UTF-8 byte-order mark would hide the first section
+    // behind it; it is not kept, so the file is written back without one.
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     ini_document document;
     std::size_t start = 0;
     while (start < text.size()) {

@@ -50,6 +50,18 @@ public:
     std::int32_t max_seconds = default_max_time;  // as last read from max_time
 };
 
+inline constexpr const char* invalid_times_message =
+    "Min and Max time settings are invalid\r\n    (1->3600 allowed) and Min<Max";
+
+// The rule for the shortest and longest time on one setting while cycling:
+// each 1..3600 seconds, and the shortest below the longest.
+constexpr bool valid_cycle_times(std::int32_t shortest, std::int32_t longest) {
+    auto in_range = [](std::int32_t seconds) {
+        return seconds >= options_controls::shortest_time && seconds <= options_controls::longest_time;
+    };
+    return in_range(shortest) && in_range(longest) && shortest < longest;
+}
+
 // A time box's value: its leading integer. Leading blanks are skipped; a sign and
 // "$" for hexadecimal are accepted; reading stops at the first character that is
 // not a digit. No leading number reads as 0; a number beyond 32 bits reads as the

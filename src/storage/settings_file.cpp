@@ -1,6 +1,7 @@
 #include "storage/settings_file.h"
 
 #include "engine/control_error.h"
+#include "platform/file_locations.h"
 #include "storage/file_bytes.h"
 #include "storage/library_file.h"
 #include "storage/lzh_compressor.h"
@@ -68,6 +69,30 @@ std::filesystem::path settings_file_location::plain_path() const {
 settings_file_location configured_settings_file(const options_controls& options,
                                                 const std::filesystem::path& program_directory) {
     return {program_directory, options.Settings_file_name.text(), options.UseCompression.checked()};
+}
+
+settings_file_location provide_user_settings_file(const settings_file_location& user,
+                                                  const std::filesystem::path& shipped_folder,
+                                                  message_box& messages) {
+    std::error_code error;
+    if (std::filesystem::exists(user.packed_path(), error) || std::filesystem::exists(user.plain_path(), error))
+        return user;
+    const settings_file_location shipped{shipped_folder, user.base_name, user.packed};
+    if (!make_private_folder(user.program_directory, error)) {
+        messages.show_message("Cannot create folder " + user.program_directory.string() + " (" + error.message() +
+                              ")\r\nChanged settings cannot be saved");
+        return shipped;
+    }
+    for (const auto& [from, to] : {std::pair{shipped.packed_path(), user.packed_path()},
+                                   std::pair{shipped.plain_path(), user.plain_path()}}) {
+        const file_read_result read = read_whole_file(from);
+        if (read.status != file_read_status::read) continue;
+        if (!create_new_file(to, read.bytes) && !std::filesystem::exists(to, error)) {
+            messages.show_message("Cannot create file " + to.string() + "\r\nChanged settings cannot be saved");
+            return shipped;
+        }
+    }
+    return user;
 }
 
 bool first_pick_tagged_only(const options_controls& options) {
@@ -146,6 +171,9 @@ save_result save_settings_file(settings_library& library, const settings_file_lo
     }
     const std::span<const std::uint8_t> bytes = file.packed ? std::span<const std::uint8_t>(packed_bytes) : as_bytes(text);
     const std::filesystem::path path = file.chosen_path();
+    // An installed program's user folder may not be there yet; the write below reports it if it cannot be made.
+    std::error_code ignored;
+    make_private_folder(file.program_directory, ignored);
 
     if (library.damaged_original && same_file(library.damaged_original->path, path)) {
         const auto [kept, is_kept] = keep_beside(*library.damaged_original);

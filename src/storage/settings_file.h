@@ -36,6 +36,16 @@ struct settings_file_location {
 // The file the options point at now.
 settings_file_location configured_settings_file(const options_controls& options,
                                                 const std::filesystem::path& program_directory);
+
+// An installed program's user starts without a library of their own: the
+// shipped one (the files of the same name in `shipped_folder`) is copied into
+// the user's folder, made for the user alone, and never over a file that is
+// there. Returns the file to read and save: the user's, or, when their folder
+// or the copy cannot be made (which is shown, naming it), the shipped one,
+// which then cannot be saved.
+settings_file_location provide_user_settings_file(const settings_file_location& user,
+                                                  const std::filesystem::path& shipped_folder,
+                                                  message_box& messages);
 // The first pick takes tagged settings only unless auto-cycling through all is on.
 bool first_pick_tagged_only(const options_controls& options);
 
@@ -58,7 +68,8 @@ library_load_result load_settings_library(settings_library& library, const setti
 
 enum class save_result { unchanged, saved, failed };
 
-// When library_modified is set, writes the library to `file` in its format,
+// When library_modified is set, writes the library to `file` in its format
+// (making its folder, for the user alone, when it is not there yet),
 // replacing any file there as a whole (a failure at any point leaves the old file
 // intact), and clears the flag. A damaged file about to be replaced is first kept
 // beside it under a name of its own, and the user is told that name. On failure

@@ -96,8 +96,12 @@ void quorrings_program::create_options_form() {
 }
 
 bool quorrings_program::create_library_form() {
+    // Installed, the user's own copy of the shipped library is the one read and saved.
+    const settings_file_location configured = configured_settings_file(options_, locations_.settings_folder());
+    const settings_file_location file =
+        locations_.is_portable() ? configured : provide_user_settings_file(configured, locations_.data_folder(), messages_);
     const library_load_result loaded =
-        load_settings_library(library_, configured_settings_file(options_, locations_.settings_folder()),
+        load_settings_library(library_, file,
                               first_pick_tagged_only(options_), form_, random_->uniform, progress_, messages_);
     // The settings form's library and options buttons open these two dialogs.
     library_dialog_ = std::make_unique<library_dialog>(library_, form_, random_->uniform, messages_);
