@@ -33,6 +33,12 @@ changelog_version=$(dpkg-deb --fsys-tarfile "$package" | tar -xO ./usr/share/doc
                     sed -n '1s/^quorrings (\([^)]*\)).*/\1/p')
 [ "$changelog_version" = "$version" ] || fail "the changelog's newest entry is for '$changelog_version', not $version"
 
+# Unpacked anywhere, the package's programs run as installed ones.
+dpkg-deb -x "$package" "$work/unpacked" || fail "dpkg-deb cannot unpack the package"
+bash "$(dirname "${BASH_SOURCE[0]}")/check_installed_run.sh" "$source_dir" "$build_dir" "$work/unpacked/usr" ||
+  fail "the unpacked package's program does not run as an installed one"
+chmod -R u+w "$work/unpacked"
+
 if command -v lintian >/dev/null; then
   echo "\$ lintian $(basename "$package")"
   # Only what lintian calls an error fails; warnings are listed for the reader.

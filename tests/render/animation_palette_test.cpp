@@ -108,6 +108,31 @@ TEST_F(AnimationPalette, ListsPaletteFilesUpperCasedAndReadsThemByThatName) {
     EXPECT_EQ(palette.palette_record().entries[10], (palette_entry{0, 255, 0, 1}));
 }
 
+TEST_F(AnimationPalette, AUsersPaletteFolderAddsFilesAndItsFilesWin) {
+    folder.write("palette/FIRE.PAL", "1\r\n255 0 0\r\n");
+    folder.write("palette/ICE.PAL", "1\r\n0 0 255\r\n");
+    folder.write("user/palette/fire.pal", "1\r\n1 2 3\r\n");
+    folder.write("user/palette/MINE.PAL", "1\r\n4 5 6\r\n");
+    palette.set_palette_dir(folder.program_dir(), {folder.program_dir() + "user/palette"});
+    std::vector<std::string> list;
+    palette.find_palette_files(list);
+    EXPECT_EQ(list, (std::vector<std::string>{"FIRE.PAL", "ICE.PAL", "MINE.PAL"}));
+    for (const auto& [name, red] : {std::pair{"FIRE.PAL", 1}, std::pair{"ICE.PAL", 0}, std::pair{"MINE.PAL", 4}}) {
+        palette.read_palette_file(name);
+        EXPECT_EQ(palette.palette_record().entries[10].red, red) << name;
+    }
+    // A damaged file of the user's is reported by its own path.
+    folder.write("user/palette/ICE.PAL", "not a palette\r\n");
+    try {
+        palette.read_palette_file("ICE.PAL");
+        ADD_FAILURE() << "a damaged palette was read";
+    } catch (const palette_file_error& error) {
+        EXPECT_EQ(std::string(error.what()).rfind(folder.program_dir() + "user/palette/ICE.PAL\r", 0), 0u) << error.what();
+    }
+    palette.read_palette_file("GONE.PAL");
+    EXPECT_EQ(messages.messages, std::vector<std::string>{folder.program_dir() + "palette/GONE.PAL\rPalette file not found"});
+}
+
 TEST_F(AnimationPalette, RotationTurnsOnlyTheFileColours) {
     palette.rotate_palette(3);  // nothing loaded: nothing to turn
     EXPECT_EQ(palette.palette_record(), system_palette());

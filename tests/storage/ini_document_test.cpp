@@ -19,6 +19,8 @@ TEST(IniDocument, ReadsEntriesWhateverTheLineEnds) {
         "[Quor_start]\rMin_Time=30\rname=a = b\rFlag=1\r",
         "[Quor_start]\r\nMin_Time=30\nname=a = b\rFlag=1",
         "  [ quor_START ]  \n  Min_Time  =  30  \n\tname = a = b\nFlag=1\n",
+        // As some editors save it: a UTF-8 byte-order mark first.
+        "\xEF\xBB\xBF[Quor_start]\r\nMin_Time=30\r\nname=a = b\r\nFlag=1\r\n",
     };
     for (const char* text : texts) {
         SCOPED_TRACE(text);

@@ -338,3 +338,38 @@ TEST(settings_file, the_first_pick_is_tagged_only_unless_cycling_through_all) {
 
 }  // namespace
 }  // namespace quor
+
+namespace quor {
+namespace {
+
+TEST(settings_file, a_new_user_starts_from_a_copy_of_the_shipped_library_and_keeps_it) {
+    const testing::temporary_directory folder;
+    const std::filesystem::path shipped = folder.path() / "share";
+    const std::filesystem::path user_folder = folder.path() / "home" / "data" / "quorrings";
+    std::filesystem::create_directories(shipped);
+    testing::put_file(shipped / (std::string(base_name) + ".cmp"), "shipped packed");
+    testing::put_file(shipped / (std::string(base_name) + ".txt"), "shipped plain");
+    const settings_file_location user{user_folder, base_name, true};
+    recording_message_box messages;
+
+    EXPECT_EQ(provide_user_settings_file(user, shipped, messages).program_directory, user_folder);
+    EXPECT_EQ(file_text(user.packed_path()), "shipped packed");
+    EXPECT_EQ(file_text(user.plain_path()), "shipped plain");
+    // From then on the user's copy is kept, whatever ships later.
+    testing::put_file(user.packed_path(), "the user's own");
+    testing::put_file(shipped / (std::string(base_name) + ".cmp"), "shipped again");
+    EXPECT_EQ(provide_user_settings_file(user, shipped, messages).program_directory, user_folder);
+    EXPECT_EQ(file_text(user.packed_path()), "the user's own");
+    EXPECT_TRUE(messages.messages.empty());
+
+    // A folder that cannot be made is reported by its path, and the shipped library is read.
+    testing::put_file(folder.path() / "a file", "");
+    const settings_file_location blocked{folder.path() / "a file" / "quorrings", base_name, true};
+    EXPECT_EQ(provide_user_settings_file(blocked, shipped, messages).program_directory, shipped);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].rfind("Cannot create folder " + blocked.program_directory.string() + " (", 0), 0u)
+        << messages.messages[0];
+}
+
+}  // namespace
+}  // namespace quor
