@@ -18,7 +18,11 @@ TEST(ShippedPalettes, EveryPaletteLoadsAndCyclesWithoutASeam) {
     palette.set_palette_dir(std::string(QUOR_TEST_DIR) + "/../data/");
     std::vector<std::string> names;
     palette.find_palette_files(names);
-    EXPECT_EQ(names, (std::vector<std::string>{"FIRE.PAL", "ICE.PAL", "RAINBOW.PAL", "SUNSET.PAL"}));
+    EXPECT_EQ(names, (std::vector<std::string>{
+                         "AMBER.PAL", "AURORA.PAL", "CIVIDIS.PAL", "CRIMSON.PAL", "CUBEHELIX.PAL", "EMBERS.PAL",
+                         "EMERALD.PAL", "FIRE.PAL", "ICE.PAL", "INFERNO.PAL", "MAGMA.PAL", "NEON.PAL", "OCEAN.PAL",
+                         "PASTEL.PAL", "PLASMA.PAL", "RAINBOW.PAL", "STROBE.PAL", "SUNSET.PAL", "TWILIGHT.PAL",
+                         "VIOLET.PAL", "VIRIDIS.PAL"}));
 
     for (const std::string& name : names) {
         palette.read_palette_file(name);
