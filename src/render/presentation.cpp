@@ -1,7 +1,6 @@
 #include "render/presentation.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 
 namespace quor {
@@ -41,40 +40,108 @@ void present(const index_image& source, const colour_table& table, const rgb_ima
                     table.data());
 }
 
-palette_presenter::palette_presenter() : pairs_(std::size_t(palette_size) * palette_size) {}
+namespace {
+
+// Eight pixels at a time as one 64-bit word of indices: a word is skipped
+// whole when nothing in it can look different.
+std::uint64_t eight_indices(const std::uint8_t* from) {
+    std::uint64_t eight;
+    std::memcpy(&eight, from, sizeof eight);
+    return eight;
+}
+
+// One row's changes between columns `first` and `last`; true when it wrote.
+// With the colours unchanged, an unchanged index keeps its colour; with them
+// moved, only black that stays black (index 0, whose colour never moves) does.
+bool convert_row_changes(const std::uint8_t* from, std::uint8_t* shown, std::uint32_t* to, int first, int last,
+                         bool colours_moved, const std::uint32_t* colours) {
+    bool wrote = false;
+    int x = first;
+    for (; x + 8 <= last; x += 8) {
+        const std::uint64_t now = eight_indices(from + x);
+        const std::uint64_t was = eight_indices(shown + x);
+        if (colours_moved ? (now | was) == 0 : now == was) continue;
+        convert_row(from + x, to + x, 8, colours);
+        std::memcpy(shown + x, &now, sizeof now);
+        wrote = true;
+    }
+    for (; x < last; ++x) {
+        const std::uint8_t now = from[x];
+        if (colours_moved ? (now | shown[x]) == 0 : now == shown[x]) continue;
+        to[x] = colours[now];
+        shown[x] = now;
+        wrote = true;
+    }
+    return wrote;
+}
+
+bool row_is_lit(const std::uint8_t* row, int width) {
+    int x = 0;
+    for (; x + 8 <= width; x += 8)
+        if (eight_indices(row + x) != 0) return true;
+    for (; x < width; ++x)
+        if (row[x] != 0) return true;
+    return false;
+}
+
+}  // namespace
+
+bool palette_presenter::same_destination(const index_image& source, const rgb_image& destination) const {
+    return valid_ && source.width == width_ && source.height == height_ && destination.pixels == destination_ &&
+           destination.stride == destination_stride_ && destination.width >= width_ && destination.height >= height_;
+}
 
 void palette_presenter::present(const index_image& source, const colour_table& table, const rgb_image& destination) {
-    if constexpr (std::endian::native != std::endian::little) {
-        quor::present(source, table, destination);
-        return;
-    }
+    valid_ = false;
     const int width = std::min(source.width, destination.width);
     const int height = std::min(source.height, destination.height);
     if (width <= 0 || height <= 0 || source.pixels == nullptr || destination.pixels == nullptr) return;
-
-    if (!pairs_built_ || table != table_) {
-        table_ = table;
-        pairs_built_ = true;
-        for (int second = 0; second < palette_size; ++second) {
-            const std::uint64_t high = std::uint64_t(table[second]) << 32;
-            std::uint64_t* row = pairs_.data() + second * palette_size;
-            for (int first = 0; first < palette_size; ++first) row[first] = table[first] | high;
-        }
-    }
-    const std::uint64_t* pairs = pairs_.data();
+    width_ = width;
+    height_ = height;
+    shown_.resize(std::size_t(width) * std::size_t(height));
+    lit_.assign(std::size_t(height), 0);
     for (int y = 0; y < height; ++y) {
         const std::uint8_t* from = source.pixels + y * source.stride;
-        std::uint32_t* to = destination.pixels + y * destination.stride;
-        int x = 0;
-        for (; x + 8 <= width; x += 8) {
-            std::uint64_t eight;
-            std::memcpy(&eight, from + x, sizeof eight);
-            const std::uint64_t four_pairs[4] = {pairs[eight & 0xffff], pairs[(eight >> 16) & 0xffff],
-                                                 pairs[(eight >> 32) & 0xffff], pairs[eight >> 48]};
-            std::memcpy(to + x, four_pairs, sizeof four_pairs);
-        }
-        for (; x < width; ++x) to[x] = table_[from[x]];
+        convert_row(from, destination.pixels + y * destination.stride, width, table.data());
+        std::memcpy(shown_.data() + std::size_t(y) * std::size_t(width), from, std::size_t(width));
+        lit_[std::size_t(y)] = row_is_lit(from, width) ? 1 : 0;
     }
+    table_ = table;
+    destination_ = destination.pixels;
+    destination_stride_ = destination.stride;
+    valid_ = true;
+}
+
+pixel_area palette_presenter::present_changes(const index_image& source, const pixel_area& drawn,
+                                              const colour_table& table, const rgb_image& destination) {
+    // Black must stay black for the shortcut; a table that moves it starts afresh.
+    if (!same_destination(source, destination) || table[0] != table_[0]) {
+        present(source, table, destination);
+        return valid_ ? pixel_area{0, 0, width_, height_} : pixel_area{};
+    }
+    const bool colours_moved = table != table_;
+    table_ = table;
+    // Columns outside the drawn area cannot have new indices.
+    const int first_drawn = std::clamp(drawn.left, 0, width_);
+    const int last_drawn = std::clamp(drawn.right, 0, width_);
+    int top = height_;
+    int bottom = 0;
+    for (int y = 0; y < height_; ++y) {
+        const bool drawn_row = !drawn.empty() && y >= drawn.top && y < drawn.bottom;
+        std::uint8_t& lit = lit_[std::size_t(y)];
+        if (!drawn_row && !(colours_moved && lit)) continue;
+        const std::uint8_t* from = source.pixels + y * source.stride;
+        std::uint8_t* shown = shown_.data() + std::size_t(y) * std::size_t(width_);
+        std::uint32_t* to = destination.pixels + y * destination.stride;
+        const int first = colours_moved ? 0 : first_drawn;
+        const int last = colours_moved ? width_ : last_drawn;
+        if (convert_row_changes(from, shown, to, first, last, colours_moved, table.data())) {
+            top = std::min(top, y);
+            bottom = y + 1;
+        }
+        if (drawn_row) lit = row_is_lit(shown, width_) ? 1 : 0;
+    }
+    return top < bottom ? pixel_area{0, top, width_, bottom} : pixel_area{};
 }
 
 }  // namespace quor

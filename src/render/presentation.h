@@ -43,18 +43,38 @@ inline index_image image_of(const index_buffer& buffer) {
 // Converts the overlap of the two images (top-left aligned) through the table.
 void present(const index_image& source, const colour_table& table, const rgb_image& destination);
 
-// The same conversion for every frame of a window: it keeps a table of the colours
-// of every pair of neighbouring indices (512 KiB, made once), rebuilt only when
-// the colour table differs from the last one, so each lookup fills two pixels.
+// The conversion for every frame of a window, doing only what a frame needs:
+// it keeps the indices it converted last, so it rewrites only pixels that may
+// look different now, and writes nothing for black that stays black.
 class palette_presenter {
 public:
-    palette_presenter();
+    // Converts the whole image; the destination then holds the conversion
+    // that present_changes() continues from.
     void present(const index_image& source, const colour_table& table, const rgb_image& destination);
 
+    // Brings the destination, which holds what the last call left there, up
+    // to date: pixels in `drawn` (the area written since then) whose indices
+    // changed, and, when the colours moved, every pixel that is not black.
+    // Converts all when there was no last call, or it went to another
+    // destination or size. Returns the rows it wrote, full width.
+    pixel_area present_changes(const index_image& source, const pixel_area& drawn, const colour_table& table,
+                               const rgb_image& destination);
+
+    // The destination no longer holds the last conversion (a new window, an
+    // exposure): the next present_changes() converts all.
+    void forget_destination() { valid_ = false; }
+
 private:
+    bool same_destination(const index_image& source, const rgb_image& destination) const;
+
+    bool valid_ = false;
     colour_table table_{};
-    bool pairs_built_ = false;
-    std::vector<std::uint64_t> pairs_;  // entry (second << 8 | first): both pixels' colours, first in memory first
+    std::vector<std::uint8_t> shown_;   // the indices as last converted, row by row
+    std::vector<std::uint8_t> lit_;     // per row: 1 when it holds an index other than 0
+    int width_ = 0;
+    int height_ = 0;
+    const std::uint32_t* destination_ = nullptr;
+    std::ptrdiff_t destination_stride_ = 0;
 };
 
 }  // namespace quor

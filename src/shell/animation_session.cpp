@@ -82,7 +82,7 @@ void animation_session::resize(int width, int height) {
 }
 
 double animation_session::seconds_until_next_frame() {
-    return parts_.form.fix_speed.checked() ? regulator_.seconds_until_slot() : 0.0;
+    return fixed_speed() ? regulator_.seconds_until_slot() : 0.0;
 }
 
 void animation_session::step() {

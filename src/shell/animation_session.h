@@ -83,6 +83,8 @@ public:
                palette_version != palette_version_;
     }
 
+    // "Try to fix speed on all machines": the regulation paces the frames.
+    bool fixed_speed() const { return parts_.form.fix_speed.checked(); }
     bool paused() const { return paused_; }
     void set_paused(bool paused) { paused_ = paused; }
     // The engine steers by it in the follow-mouse motion mode.

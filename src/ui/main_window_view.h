@@ -1,10 +1,13 @@
 #pragma once
-// The main window on screen: a borderless black window over the primary
-// screen that shows the emulated 8-bit screen through the animation palette,
-// one image pixel to one device pixel, and hands the mouse to the window's
-// behaviour. Close and minimise requests are refused; only `end_program`
-// closes it.
+// The main window on screen: a borderless black window over its screen that
+// shows the emulated 8-bit screen through the animation palette, one image
+// pixel to one device pixel, and hands the mouse to the window's behaviour.
+// Frames are paced by the display: with speed fixing off at most one a
+// refresh, with it on as the regulation says, and never more presented than
+// the display shows. Close and minimise requests are refused; only
+// `end_program` closes it.
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QWidget>
 
@@ -25,14 +28,20 @@ public:
     // Covers the primary screen.
     void show_full_screen();
     // The application's idle handler: one frame when it is due, shown if
-    // anything changed; otherwise the wait until it is due.
+    // anything changed, and the wait until the next one.
     void idle_frame(idle_turn& turn);
     // The one way to close the window, which ends the message loop.
     void end_program();
 
     main_window& model() { return window_; }
-    // The picture as last presented (device pixels).
+    // The picture as last converted (device pixels).
     const QImage& picture() const { return picture_; }
+    // Frames converted and handed to the window system so far.
+    std::uint64_t presented_frames() const { return presented_frames_; }
+    // Seconds between two refreshes of the display the window is on.
+    double refresh_period() const;
+    // Seconds until the next frame is due: 0 when it may run now.
+    double seconds_until_frame();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -43,18 +52,25 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // Asks for a paint of a frame we drew ourselves, not a repaint of the rings.
+    // Converts what changed and asks for a paint of just those rows: our own
+    // frame, not a repaint of the rings.
     void present();
-    void convert_if_changed();
+    // Converts what changed since the last conversion; the rows written.
+    pixel_area convert_changes();
     QPoint device_position(const QMouseEvent& event) const;
+    double seconds_now() const;
 
     main_window& window_;
     std::vector<std::uint32_t> pixels_;  // the RGB picture, reused every frame
     QImage picture_;                     // wraps pixels_
     palette_presenter presenter_;
-    std::uint64_t presented_pixels_ = 0;   // the session's versions as last converted
+    std::uint64_t presented_pixels_ = 0;  // the session's versions as last converted
     std::uint64_t presented_palette_ = 0;
     bool converted_once_ = false;
+    std::uint64_t presented_frames_ = 0;
+    QElapsedTimer clock_;                 // since the view was made
+    double last_frame_at_ = -1.0;         // seconds on clock_ when the last frame ran
+    double last_presented_at_ = -1.0;     // ... and when one was last presented
     bool own_frame_pending_ = false;
     bool left_pressed_ = false;
     bool ending_ = false;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <utility>
 #include <vector>
 
 namespace quor {
@@ -55,6 +58,65 @@ TEST(Presentation, ConvertsEveryPixelThroughTheTableRespectingStrides) {
     present(image_of(buffer), table, {screen.data(), 3, 2, 3});
     EXPECT_EQ(screen[5], table[200]);
     EXPECT_EQ(screen[0], table[0]);
+}
+
+// The window is shown only what changed: over random frames of drawing and
+// palette moves, the picture must equal a whole conversion, pixel for pixel.
+TEST(Presentation, ConvertingOnlyTheChangesGivesTheWholePicture) {
+    std::mt19937 random(2024);
+    for (const auto [width, height] : {std::pair{37, 23}, std::pair{64, 48}}) {
+        index_buffer screen(width, height);
+        colour_table table{};
+        for (int i = 0; i < palette_size; ++i) table[i] = 0xff000000u | std::uint32_t(i * 0x010305);
+        table[0] = 0xff000000u;
+        std::vector<std::uint32_t> shown(std::size_t(width) * height, 0x12345678u);
+        std::vector<std::uint32_t> whole(shown.size());
+        const rgb_image to_shown{shown.data(), width, height, width};
+        palette_presenter presenter;
+        for (int frame = 0; frame < 300; ++frame) {
+            SCOPED_TRACE(frame);
+            // Lines in pens and in black (erasing), a few per frame, or none.
+            const int lines = int(random() % 4);
+            for (int line = 0; line < lines; ++line) {
+                const point from{int(random() % (width + 20)) - 10, int(random() % (height + 20)) - 10};
+                const point to{int(random() % (width + 20)) - 10, int(random() % (height + 20)) - 10};
+                screen.segment(from, to, random() % 3 == 0 ? 0 : std::uint8_t(10 + random() % 236));
+            }
+            if (frame % 50 == 49) screen.clear();
+            // The palette moves in some frames, as it turns.
+            if (random() % 2 == 0) std::rotate(table.begin() + 10, table.begin() + 11, table.begin() + 246);
+            const pixel_area written = presenter.present_changes(image_of(screen), screen.take_drawn_area(), table, to_shown);
+            present(image_of(screen), table, {whole.data(), width, height, width});
+            ASSERT_EQ(shown, whole);
+            // What it says it wrote covers every row that differs from before.
+            EXPECT_TRUE(written.empty() || (written.left == 0 && written.right == width));
+        }
+    }
+}
+
+TEST(Presentation, NothingIsWrittenForAFrameThatLooksTheSame) {
+    index_buffer screen(16, 8);
+    screen.set_pixel(3, 2, 40);
+    colour_table table{};
+    for (int i = 0; i < palette_size; ++i) table[i] = 0xff000000u | std::uint32_t(i);
+    std::vector<std::uint32_t> shown(16 * 8);
+    const rgb_image to_shown{shown.data(), 16, 8, 16};
+    palette_presenter presenter;
+    EXPECT_EQ(presenter.present_changes(image_of(screen), screen.take_drawn_area(), table, to_shown),
+              (pixel_area{0, 0, 16, 8}));  // the first conversion is whole
+    // The same pixel drawn again, and black drawn over black: nothing to write.
+    screen.set_pixel(3, 2, 40);
+    screen.segment({0, 6}, {15, 6}, 0);
+    EXPECT_TRUE(presenter.present_changes(image_of(screen), screen.take_drawn_area(), table, to_shown).empty());
+    // The palette moves: only the row holding a colour is written again.
+    table[40] = 0xff00ff00u;
+    EXPECT_EQ(presenter.present_changes(image_of(screen), screen.take_drawn_area(), table, to_shown),
+              (pixel_area{0, 2, 16, 3}));
+    EXPECT_EQ(shown[2 * 16 + 3], 0xff00ff00u);
+    // Another destination starts afresh.
+    std::vector<std::uint32_t> other(16 * 8);
+    EXPECT_EQ(presenter.present_changes(image_of(screen), {}, table, {other.data(), 16, 8, 16}),
+              (pixel_area{0, 0, 16, 8}));
 }
 
 }  // namespace

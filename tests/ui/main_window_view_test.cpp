@@ -26,7 +26,9 @@ protected:
         QMouseEvent event(type, position, view.mapToGlobal(position), button, held, Qt::NoModifier);
         QApplication::sendEvent(&view, &event);
     }
+    // One frame, once it is due, as the idle adapter runs it.
     bool frame() {
+        if (const double wait = view.seconds_until_frame(); wait > 0.0) testing::run_loop_for(int(wait * 1000) + 1);
         idle_turn turn;
         view.idle_frame(turn);
         QCoreApplication::processEvents();
