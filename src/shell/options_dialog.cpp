@@ -29,7 +29,7 @@ options_dialog::~options_dialog() {
 }
 
 void options_dialog::FormShow() {
-    modal_result_ = still_open;
+    modal_result_ = modal_result::still_open;
     file_name_hint.set_caption({});
     accepted_file_name_ = options_.Settings_file_name.text();
     options_.min_seconds = read_time_value(options_.min_time.text());
@@ -60,7 +60,7 @@ void options_dialog::OK_btnClick() {
         messages_.show_message(invalid_times_message);
         return;
     }
-    modal_result_ = closed_with_ok;
+    modal_result_ = modal_result::ok;
     if (on_close) on_close();
 }
 

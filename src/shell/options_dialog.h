@@ -5,6 +5,7 @@
 
 #include "engine/label.h"
 #include "platform/message_box.h"
+#include "platform/modal_result.h"
 #include "storage/options_controls.h"
 #include "storage/settings_library.h"
 
@@ -18,9 +19,6 @@ inline constexpr const char* invalid_times_message =
 
 class options_dialog {
 public:
-    static constexpr int still_open = 0;
-    static constexpr int closed_with_ok = 1;
-
     // Binds the handlers to the controls' events. `library` may be null until
     // the library exists; `options` and `messages` must outlive the dialog.
     options_dialog(options_controls& options, message_box& messages, settings_library* library = nullptr);
@@ -49,7 +47,7 @@ public:
     // The time box that asks for the focus back, or null. Cleared by the window.
     edit_box* focus_back = nullptr;
 
-    int modal_result() const { return modal_result_; }
+    quor::modal_result modal_result() const { return modal_result_; }
     std::function<void()> on_close;
 
 private:
@@ -60,7 +58,7 @@ private:
     message_box& messages_;
     settings_library* library_;
     std::string accepted_file_name_;  // the name in force, put back when a typed one is refused
-    int modal_result_ = still_open;
+    quor::modal_result modal_result_ = modal_result::still_open;
 };
 
 }  // namespace quor

@@ -38,8 +38,8 @@ settings_form::settings_form(settings_controls& controls, settings_form_hooks& h
                              const animation_palette& palette)
     : controls_(controls), hooks_(hooks) {
     settings_controls& c = controls_;
-    c.OK_btn.on_click = [this](button&) { set_modal_result(closed_with_ok); };
-    c.Can_btn.on_click = [this](button&) { set_modal_result(closed_with_cancel); };
+    c.OK_btn.on_click = [this](button&) { set_modal_result(modal_result::ok); };
+    c.Can_btn.on_click = [this](button&) { set_modal_result(modal_result::cancel); };
     c.Load_btn.on_click = [this](button&) { Load_btnClick(); };
     c.Save_btn.on_click = [this](button&) {
         if (hooks_.save_settings) hooks_.save_settings();
@@ -88,7 +88,7 @@ settings_form::~settings_form() {
 }
 
 void settings_form::FormShow() {
-    modal_result_ = still_open;
+    modal_result_ = modal_result::still_open;
     // The selected palette becomes the third visible row.
     const int selected = controls_.palette_list.item_index();
     controls_.palette_list.set_top_index(selected >= 2 ? selected - 2 : 0);
@@ -103,13 +103,13 @@ bool settings_form::FormKeyDown(int virtual_key) {
     return true;
 }
 
-void settings_form::set_modal_result(int result) {
+void settings_form::set_modal_result(quor::modal_result result) {
     modal_result_ = result;
     if (on_close) on_close();
 }
 
 void settings_form::Load_btnClick() {
-    if (hooks_.load_settings && hooks_.load_settings() == closed_with_ok) controls_.setting_loaded = true;
+    if (hooks_.load_settings && hooks_.load_settings() == modal_result::ok) controls_.setting_loaded = true;
 }
 
 void settings_form::max_rot_speedScroll(scroll_bar& sender, int& position) const {

@@ -147,7 +147,7 @@ void about_box_view::build() {
     ok->setIcon(glyph);
     ok->setIconSize(glyph.availableSizes().value(0));
     ok->setDefault(true);
-    controls.OK_btn.on_click = [this](button&) { done(1); };
+    controls.OK_btn.on_click = [this](button&) { done(modal_result_code(modal_result::ok)); };
     bind_button(*ok, controls.OK_btn);
 
     auto* stabilize = new QPushButton(QString::fromStdString(controls.Button1.caption()), bottom);
@@ -164,7 +164,7 @@ void about_box_view::build() {
     bind_label(*speed_text, controls.about_speed);
 }
 
-int about_box_view::show_modal() { return exec(); }
+modal_result about_box_view::show_modal() { return closed_result(exec()); }
 
 void about_box_view::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
@@ -191,7 +191,7 @@ void about_box_view::hideEvent(QHideEvent* event) {
     if (hooks_.give_back_frame_loop) hooks_.give_back_frame_loop();
 }
 
-void about_box_view::reject() { done(2); }
+void about_box_view::reject() { done(modal_result_code(modal_result::cancel)); }
 
 void about_box_view::schedule_next_frame() {
     // Whole milliseconds, rounded up: a timer that fired a little early finds

@@ -143,7 +143,7 @@ library_dialog_view::library_dialog_view(library_dialog& dialog, QWidget* parent
     setFont(form_font());
     setFixedSize(client_width, client_height);
     build();
-    dialog_.on_close = [this] { done(dialog_.modal_result()); };
+    dialog_.on_close = [this] { done(modal_result_code(dialog_.modal_result())); };
     connect(qApp, &QApplication::focusChanged, this, &library_dialog_view::focus_changed);
     refresh();
 }
@@ -262,20 +262,17 @@ QLineEdit* library_dialog_view::editor() const {
     return qobject_cast<QLineEdit*>(settings_list_->indexWidget(grid_model_->index(editor_row_, 0)));
 }
 
-int library_dialog_view::show_for_load() {
+modal_result library_dialog_view::show_for_load() {
     dialog_.prepare_for_load();
     return show_modal();
 }
 
-int library_dialog_view::show_for_save() {
+modal_result library_dialog_view::show_for_save() {
     dialog_.prepare_for_save();
     return show_modal();
 }
 
-int library_dialog_view::show_modal() {
-    const int result = exec();
-    return result == library_dialog::closed_with_ok ? result : library_dialog::closed_with_cancel;
-}
+modal_result library_dialog_view::show_modal() { return closed_result(exec()); }
 
 void library_dialog_view::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

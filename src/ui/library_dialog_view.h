@@ -30,9 +30,9 @@ public:
     explicit library_dialog_view(library_dialog& dialog, QWidget* parent = nullptr);
     ~library_dialog_view() override;
 
-    // Modal showings: 1 when a setting was applied (stored), 2 on Cancel.
-    int show_for_load();
-    int show_for_save();
+    // Modal showings: OK when a setting was applied (stored), else Cancel.
+    modal_result show_for_load();
+    modal_result show_for_save();
 
     library_dialog& dialog() { return dialog_; }
     QTableView* settings_list() const { return settings_list_; }
@@ -54,7 +54,7 @@ protected:
     void reject() override;
 
 private:
-    int show_modal();
+    modal_result show_modal();
     void build();
     void focus_changed(QWidget* old_focus, QWidget* new_focus);
     bool inside_grid(const QWidget* widget) const;

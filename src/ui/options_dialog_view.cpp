@@ -49,7 +49,7 @@ options_dialog_view::options_dialog_view(options_dialog& dialog, QWidget* parent
     build();
     for (control* shown : shown_controls(dialog_.options())) shown->on_state_changed = [this] { refresh(); };
     dialog_.file_name_hint.on_state_changed = [this] { refresh(); };
-    dialog_.on_close = [this] { done(dialog_.modal_result()); };
+    dialog_.on_close = [this] { done(modal_result_code(dialog_.modal_result())); };
     refresh();
 }
 
@@ -134,9 +134,9 @@ void options_dialog_view::build() {
 
 QToolButton* options_dialog_view::step_button(bool maximum, bool up) const { return steps_[maximum][up]; }
 
-int options_dialog_view::show_modal() {
+modal_result options_dialog_view::show_modal() {
     exec();
-    return options_dialog::closed_with_ok;
+    return modal_result::ok;
 }
 
 void options_dialog_view::showEvent(QShowEvent* event) {

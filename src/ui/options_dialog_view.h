@@ -26,8 +26,8 @@ public:
     explicit options_dialog_view(options_dialog& dialog, QWidget* parent = nullptr);
     ~options_dialog_view() override;
 
-    // Shows the dialog modally until OK accepts the times; always 1.
-    int show_modal();
+    // Shows the dialog modally until OK accepts the times; always OK.
+    modal_result show_modal();
 
     options_dialog& dialog() { return dialog_; }
     QLineEdit* min_time() const { return min_time_; }

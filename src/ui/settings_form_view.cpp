@@ -142,7 +142,7 @@ settings_form_view::settings_form_view(settings_controls& controls, const animat
     setFont(form_font());
     setFixedSize(client_width, client_height);
     build();
-    form_.on_close = [this] { done(form_.modal_result()); };
+    form_.on_close = [this] { done(modal_result_code(form_.modal_result())); };
     // The form sees every key before its controls do.
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 }
@@ -311,14 +311,14 @@ void settings_form_view::build() {
     }
 }
 
-int settings_form_view::show_modal() {
+modal_result settings_form_view::show_modal() {
     form_.FormShow();
     show_fix_speed_colour();
     centre_on_screen(*this);
     exec();
     // Nothing the form opened stays up without it.
     for (QDialog* child : findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) child->hide();
-    return form_.modal_result() == settings_form::closed_with_ok ? settings_form::closed_with_ok : settings_form::closed_with_cancel;
+    return form_.modal_result() == modal_result::ok ? modal_result::ok : modal_result::cancel;
 }
 
 void settings_form_view::end_for_program_exit() { form_.end_for_program_exit(); }
@@ -360,7 +360,7 @@ void settings_form_view::keyPressEvent(QKeyEvent* event) {
 }
 
 void settings_form_view::reject() {
-    if (form_.modal_result() != settings_form::still_open) QDialog::reject();
+    if (form_.modal_result() != modal_result::still_open) QDialog::reject();
 }
 
 }  // namespace quor

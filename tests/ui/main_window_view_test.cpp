@@ -44,7 +44,7 @@ protected:
     testing::engine_log engines;
     int settings_shown = 0;
     main_window model{{form, options, palette, random, messages, cursors, clock, "/nowhere/",
-                       testing::recording_factory(engines), [this] { return ++settings_shown, modal_result_cancel; },
+                       testing::recording_factory(engines), [this] { return ++settings_shown, modal_result::cancel; },
                        [](bool) {}, {}},
                       32, 24};
     main_window_view view{model};

@@ -47,8 +47,8 @@ TEST(options_dialog_view, edits_act_at_once_and_ok_closes_only_on_valid_times) {
         view.ok_button()->click();
         if (view.isVisible()) view.done(0);
     });
-    EXPECT_EQ(view.show_modal(), 1);
-    EXPECT_EQ(dialog.modal_result(), options_dialog::closed_with_ok);
+    EXPECT_EQ(view.show_modal(), modal_result::ok);
+    EXPECT_EQ(dialog.modal_result(), modal_result::ok);
     EXPECT_EQ(options.min_seconds, 60);
     EXPECT_EQ(options.max_seconds, 90);
     EXPECT_EQ(view.size(), QSize(334, 359));

@@ -46,7 +46,7 @@ protected:
     }
 
     // Shows the form, runs `while_open` inside its modal loop, returns its result.
-    int show_and(std::function<void()> while_open) {
+    modal_result show_and(std::function<void()> while_open) {
         QTimer::singleShot(0, view.get(), [&] {
             while_open();
             // Whatever happened, never leave the test hanging in the loop.
@@ -194,9 +194,11 @@ TEST_F(settings_form_view_test, f1_anywhere_on_the_form_asks_for_help) {
 }
 
 TEST_F(settings_form_view_test, reports_ok_cancel_and_the_end_of_the_program) {
-    EXPECT_EQ(show_and([&] { widget<QPushButton>("OK_btn")->click(); }), 1);
+    EXPECT_EQ(show_and([&] { widget<QPushButton>("OK_btn")->click(); }), modal_result::ok);
+    EXPECT_EQ(view->result(), 1) << "the designed code of OK";
     EXPECT_FALSE(view->isVisible());
-    EXPECT_EQ(show_and([&] { widget<QPushButton>("Can_btn")->click(); }), 2);
+    EXPECT_EQ(show_and([&] { widget<QPushButton>("Can_btn")->click(); }), modal_result::cancel);
+    EXPECT_EQ(view->result(), 2) << "the designed code of Cancel";
 
     // Escape does not close the form; its own buttons do.
     bool open_after_escape = false;
@@ -205,22 +207,22 @@ TEST_F(settings_form_view_test, reports_ok_cancel_and_the_end_of_the_program) {
                   open_after_escape = view->isVisible();
                   widget<QPushButton>("OK_btn")->click();
               }),
-              1);
+              modal_result::ok);
     EXPECT_TRUE(open_after_escape);
 
     view->kill_program = [&] { view->end_for_program_exit(); };
-    EXPECT_EQ(show_and([&] { widget<QPushButton>("Kill_btn")->click(); }), 2);
+    EXPECT_EQ(show_and([&] { widget<QPushButton>("Kill_btn")->click(); }), modal_result::cancel);
 
-    // A setting loaded from the library, then Cancel: the form still says 2.
+    // A setting loaded from the library, then Cancel: the form still says Cancel.
     view->load_settings = [&] {
         lines_to_controls(controls, controls_to_lines(settings_controls(), "Other"));
-        return 1;
+        return modal_result::ok;
     };
     EXPECT_EQ(show_and([&] {
                   widget<QPushButton>("Load_btn")->click();
                   widget<QPushButton>("Can_btn")->click();
               }),
-              2);
+              modal_result::cancel);
     EXPECT_TRUE(controls.setting_loaded);
 }
 
