@@ -33,6 +33,8 @@ library_dialog::library_dialog(settings_library& library, settings_controls& for
         settings_listValidate(sender, new_text, accept, column, row);
     };
     ViewButton.on_click = [this](button&) { ViewButtonClick(); };
+    Ok_btn.on_click = [this](button&) { Ok_btnClick(); };
+    Can_btn.on_click = [this](button&) { Can_btnClick(); };
     show_count();
 }
 

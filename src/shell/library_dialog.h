@@ -90,6 +90,8 @@ public:
     label num_settings{"num_settings"};
     label Info_label{"Info_label"};
     button ViewButton{"ViewButton", library_dialog_text::view_as_text};
+    button Ok_btn{"Ok_btn", "OK"};
+    button Can_btn{"Can_btn", "Cancel"};
     My_str_grid settings_list;
 
     // The index view (titles and grid) or the text view is visible.

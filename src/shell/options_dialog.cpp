@@ -10,22 +10,12 @@ namespace quor {
 options_dialog::options_dialog(options_controls& options, message_box& messages, settings_library* library)
     : options_(options), messages_(messages), library_(library),
       accepted_file_name_(options.Settings_file_name.text()) {
-    auto changing = [this](up_down& sender, bool& allow) { UpDown2Changing(sender, allow); };
-    options_.UpDown1.on_changing = changing;
-    options_.UpDown2.on_changing = changing;
-    options_.Settings_file_name.on_change = [this](edit_box&) { Settings_file_nameChange(); };
-    options_.UseCompression.on_click = [this](radio_button&) { UseCompressionClick(); };
-    options_.SaveText.on_click = [this](radio_button&) { UseCompressionClick(); };
-    options_.OK_btn.on_click = [this](button&) { OK_btnClick(); };
-}
-
-options_dialog::~options_dialog() {
-    options_.UpDown1.on_changing = nullptr;
-    options_.UpDown2.on_changing = nullptr;
-    options_.Settings_file_name.on_change = nullptr;
-    options_.UseCompression.on_click = nullptr;
-    options_.SaveText.on_click = nullptr;
-    options_.OK_btn.on_click = nullptr;
+    handlers_.attach({&options_.UpDown1.on_changing, &options_.UpDown2.on_changing},
+                     [this](up_down& sender, bool& allow) { UpDown2Changing(sender, allow); });
+    handlers_.attach(options_.Settings_file_name.on_change, [this](edit_box&) { Settings_file_nameChange(); });
+    handlers_.attach({&options_.UseCompression.on_click, &options_.SaveText.on_click},
+                     [this](radio_button&) { UseCompressionClick(); });
+    handlers_.attach(options_.OK_btn.on_click, [this](button&) { OK_btnClick(); });
 }
 
 void options_dialog::FormShow() {

@@ -3,6 +3,7 @@
 // window. Its controls are the program's options and every change is in force
 // at once; OK only checks the two times and closes. There is no Cancel.
 
+#include "engine/attached_handlers.h"
 #include "engine/label.h"
 #include "platform/message_box.h"
 #include "platform/modal_result.h"
@@ -19,11 +20,10 @@ inline constexpr const char* invalid_times_message =
 
 class options_dialog {
 public:
-    // Binds the handlers to the controls' events. `library` may be null until
-    // the library exists; `options` and `messages` must outlive the dialog.
+    // Binds the handlers to the controls' events, until the dialog goes.
+    // `library` may be null until the library exists; `options` and
+    // `messages` must outlive the dialog.
     options_dialog(options_controls& options, message_box& messages, settings_library* library = nullptr);
-    // Unbinds the handlers: the controls live on without the dialog.
-    ~options_dialog();
     options_dialog(const options_dialog&) = delete;
     options_dialog& operator=(const options_dialog&) = delete;
 
@@ -59,6 +59,7 @@ private:
     settings_library* library_;
     std::string accepted_file_name_;  // the name in force, put back when a typed one is refused
     quor::modal_result modal_result_ = modal_result::still_open;
+    attached_handlers handlers_;
 };
 
 }  // namespace quor

@@ -4,6 +4,7 @@
 // events, so the Qt dialog (and a test) only moves and clicks controls; the
 // form reports how it was closed and what colour the speed check mark takes.
 
+#include "engine/attached_handlers.h"
 #include "engine/settings_controls.h"
 #include "platform/modal_result.h"
 #include "render/animation_palette.h"
@@ -37,10 +38,9 @@ public:
 
     // FormCreate: binds the handlers to the controls' events, fills
     // palette_list from the palette directory and moves speed_scroll to the
-    // designed speed. `controls` and `hooks` must outlive the form.
+    // designed speed. `controls` and `hooks` must outlive the form; the
+    // handlers are unbound when the form goes, and the controls live on.
     settings_form(settings_controls& controls, settings_form_hooks& hooks, const animation_palette& palette);
-    // Unbinds the handlers: the controls live on without the form.
-    ~settings_form();
     settings_form(const settings_form&) = delete;
     settings_form& operator=(const settings_form&) = delete;
 
@@ -77,6 +77,7 @@ private:
     settings_form_hooks& hooks_;
     quor::modal_result modal_result_ = modal_result::still_open;
     std::uint32_t fix_speed_check_colour_ = running_flat_out_colour;
+    attached_handlers handlers_;
 };
 
 }  // namespace quor

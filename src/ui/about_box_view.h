@@ -13,6 +13,7 @@
 #include <functional>
 #include <vector>
 
+#include "engine/attached_handlers.h"
 #include "platform/modal_result.h"
 #include "render/animation_palette.h"
 #include "shell/about_demonstration.h"
@@ -81,6 +82,7 @@ private:
     picture_panel* picture_panel_ = nullptr;
     QScrollBar* first_bar_ = nullptr;
     bool owns_frame_loop_ = false;
+    attached_handlers handlers_;
 };
 
 }  // namespace quor

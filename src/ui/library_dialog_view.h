@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include "engine/attached_handlers.h"
 #include "shell/library_dialog.h"
 
 class QFrame;
@@ -44,7 +45,8 @@ public:
     QLabel* info_label() const { return info_label_; }
     QLabel* count_label() const { return count_label_; }
     QPlainTextEdit* text_view() const { return text_view_; }
-    // Shows the model's state: labels, views, selection, editor.
+    // Shows what no control binding shows: the views, the grid's rows,
+    // selection and editor.
     void refresh();
 
 protected:
@@ -74,6 +76,7 @@ private:
     QPushButton* cancel_button_ = nullptr;
     int editor_row_ = -1;  // the row whose persistent editor is open
     bool refreshing_ = false;
+    attached_handlers handlers_;
 };
 
 }  // namespace quor

@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/parameter_catalogue.h"
 #include "storage/setting_conversion.h"
 #include "support/recording_message_box.h"
 #include "support/temporary_directory.h"
@@ -90,6 +91,28 @@ TEST_F(settings_form_view_test, is_a_fixed_dialog_without_caption_buttons_in_a_s
     view->show();
     EXPECT_EQ(list->visualItemRect(list->item(0)).height(), 13);
     EXPECT_EQ(list->viewport()->height() % 13, 0) << "a whole number of rows";
+}
+
+TEST_F(settings_form_view_test, every_catalogue_entry_has_one_widget_of_its_kind_with_its_hint) {
+    for (const parameter& entry : parameter_catalogue()) {
+        const QString name = QString::fromUtf8(entry.name.data(), qsizetype(entry.name.size()));
+        const QList<QWidget*> widgets = view->findChildren<QWidget*>(name);
+        ASSERT_EQ(widgets.size(), 1) << entry.name;
+        QWidget* widget = widgets.front();
+        const bool of_its_kind = [&] {
+            switch (entry.kind) {
+                case parameter_kind::scroll_bar: return qobject_cast<QScrollBar*>(widget) != nullptr;
+                case parameter_kind::radio_button: return qobject_cast<QRadioButton*>(widget) != nullptr;
+                case parameter_kind::check_box: return qobject_cast<QCheckBox*>(widget) != nullptr;
+                case parameter_kind::list_box: return qobject_cast<QListWidget*>(widget) != nullptr;
+            }
+            return false;
+        }();
+        EXPECT_TRUE(of_its_kind) << entry.name;
+        EXPECT_EQ(widget->isVisibleTo(view.get()), entry.visible) << entry.name;
+        EXPECT_EQ(widget->toolTip().toStdString(), entry.hint) << entry.name;
+    }
+    EXPECT_EQ(widget<QCheckBox>("fix_speed")->toolTip(), QStringLiteral("Green = Could go faster"));
 }
 
 TEST_F(settings_form_view_test, widgets_move_their_controls_and_show_every_change_of_them) {
