@@ -50,7 +50,8 @@ radio_button settings_controls::catalogue_radio_button(radio_panel& panel, std::
 
 list_box settings_controls::catalogue_list_box(std::string_view name) {
     catalogue_entry(name, parameter_kind::list_box);
-    return list_box(*this, std::string(name), true);
+    constexpr bool sorted = true;  // its items are the palette files, found in any order
+    return list_box(*this, std::string(name), sorted);
 }
 
 settings_controls::settings_controls() {
