@@ -51,7 +51,7 @@ struct full_screen_animation {
         options.Run_mode.set_checked(false);
         window = std::make_unique<main_window>(
             main_window_services{form, options, palette, random, messages, cursors, clock, make_quorrings,
-                                 [] { return modal_result_cancel; }, [](bool) {}, {}},
+                                 [] { return modal_result::cancel; }, [](bool) {}, {}},
             screen_width, screen_height);
         pixels.resize(std::size_t{screen_width} * screen_height);
     }

@@ -41,9 +41,9 @@ int main(int argc, char** argv) {
         options.Settings_file_name.set_text("Quor_Rings_32_Settings");
         quor::options_dialog model(options, application.messages(), &library);
         quor::options_dialog_view view(model);
-        return view.show_modal() == 1 ? 0 : 1;
+        return view.show_modal() == quor::modal_result::ok ? 0 : 1;
     }
     quor::library_dialog_view view(dialog);
     if (what == "text") QTimer::singleShot(300, [&] { view.view_button()->click(); });
-    return (what == "save" ? view.show_for_save() : view.show_for_load()) > 0 ? 0 : 1;
+    return (what == "save" ? view.show_for_save() : view.show_for_load()) != quor::modal_result::still_open ? 0 : 1;
 }

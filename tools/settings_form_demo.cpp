@@ -32,5 +32,5 @@ int main(int argc, char** argv) {
     view.open_help = quor::help_opener(view, program_dir);
     view.had_to_wait = [] { return true; };
     if (what == "help") QTimer::singleShot(300, [&] { view.open_help(); });
-    return view.show_modal() == quor::settings_form::closed_with_ok ? 0 : 2;
+    return view.show_modal() == quor::modal_result::ok ? 0 : 2;
 }

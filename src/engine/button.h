@@ -3,8 +3,10 @@
 // the program may call it at any time, as the old toolkit allowed.
 
 #include "engine/control.h"
+#include "engine/control_set.h"
 
 #include <functional>
+#include <utility>
 
 namespace quor {
 
@@ -12,6 +14,11 @@ class button : public control {
 public:
     explicit button(std::string name, std::string caption = {})
         : control(std::move(name)), caption_(std::move(caption)) {}
+    // A field of `owner`, which it joins once built.
+    template <typename... Arguments>
+    explicit button(control_set& owner, Arguments&&... arguments) : button(std::forward<Arguments>(arguments)...) {
+        owner.add(*this);
+    }
 
     const std::string& caption() const { return caption_; }
     void set_caption(std::string caption) {

@@ -3,8 +3,10 @@
 // checked state, whether the user or the program made it.
 
 #include "engine/control.h"
+#include "engine/control_set.h"
 
 #include <functional>
+#include <utility>
 
 namespace quor {
 
@@ -12,6 +14,11 @@ class check_box : public control {
 public:
     explicit check_box(std::string name, std::string caption = {}, bool checked = false)
         : control(std::move(name)), caption_(std::move(caption)), checked_(checked) {}
+    // A field of `owner`, which it joins once built.
+    template <typename... Arguments>
+    explicit check_box(control_set& owner, Arguments&&... arguments) : check_box(std::forward<Arguments>(arguments)...) {
+        owner.add(*this);
+    }
 
     const std::string& caption() const { return caption_; }
     bool checked() const { return checked_; }

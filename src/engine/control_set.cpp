@@ -11,8 +11,4 @@ control* control_set::find(std::string_view name) const {
     return nullptr;
 }
 
-void control_set::add_components(std::initializer_list<control*> controls) {
-    components_.insert(components_.end(), controls.begin(), controls.end());
-}
-
 }  // namespace quor

@@ -1,10 +1,11 @@
 #pragma once
 // The controls of one form in their declaration order (the order a setting's
-// lines follow), found by name without regard to case.
+// lines follow), found by name without regard to case. Each control joins its
+// set as it is constructed, given the set as its first argument, so the fields
+// themselves are the only list of them.
 
 #include "engine/control.h"
 
-#include <initializer_list>
 #include <string_view>
 #include <vector>
 
@@ -20,9 +21,11 @@ public:
     // The first component whose name matches without regard to case, or null.
     control* find(std::string_view name) const;
 
+    // Called by a control's constructor; the control is a field of the set.
+    void add(control& component) { components_.push_back(&component); }
+
 protected:
     ~control_set() = default;
-    void add_components(std::initializer_list<control*> controls);
 
 private:
     std::vector<control*> components_;

@@ -3,16 +3,23 @@
 // its items in order without regard to case; lookup also ignores case.
 
 #include "engine/control.h"
+#include "engine/control_set.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
+#include <utility>
 
 namespace quor {
 
 class list_box : public control {
 public:
     explicit list_box(std::string name, bool sorted = true) : control(std::move(name)), sorted_(sorted) {}
+    // A field of `owner`, which it joins once built.
+    template <typename... Arguments>
+    explicit list_box(control_set& owner, Arguments&&... arguments) : list_box(std::forward<Arguments>(arguments)...) {
+        owner.add(*this);
+    }
 
     bool sorted() const { return sorted_; }
     int count() const { return static_cast<int>(items_.size()); }

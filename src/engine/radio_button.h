@@ -4,10 +4,12 @@
 // program is allowed and checks nothing else.
 
 #include "engine/control.h"
+#include "engine/control_set.h"
 
 #include <functional>
 #include <string>
 #include <vector>
+#include <utility>
 
 namespace quor {
 
@@ -32,6 +34,11 @@ private:
 class radio_button : public control {
 public:
     radio_button(std::string name, std::string caption, radio_panel& panel, int group = 0, bool checked = false);
+    // A field of `owner`, which it joins once built.
+    template <typename... Arguments>
+    explicit radio_button(control_set& owner, Arguments&&... arguments) : radio_button(std::forward<Arguments>(arguments)...) {
+        owner.add(*this);
+    }
     ~radio_button() override;
 
     const std::string& caption() const { return caption_; }

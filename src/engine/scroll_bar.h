@@ -4,8 +4,10 @@
 // maximum is refused with scroll_bar_range_error.
 
 #include "engine/control.h"
+#include "engine/control_set.h"
 
 #include <functional>
+#include <utility>
 
 namespace quor {
 
@@ -16,6 +18,11 @@ class scroll_bar : public control {
 public:
     // Without a range a bar reads 0..100 at 0. Throws scroll_bar_range_error for minimum > maximum.
     explicit scroll_bar(std::string name, int minimum = 0, int maximum = 100, int position = 0, bool vertical = false);
+    // A field of `owner`, which it joins once built.
+    template <typename... Arguments>
+    explicit scroll_bar(control_set& owner, Arguments&&... arguments) : scroll_bar(std::forward<Arguments>(arguments)...) {
+        owner.add(*this);
+    }
 
     int minimum() const { return minimum_; }
     int maximum() const { return maximum_; }

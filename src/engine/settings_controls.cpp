@@ -2,6 +2,7 @@
 
 #include "engine/parameter_catalogue.h"
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -18,16 +19,25 @@ const parameter& catalogue_entry(std::string_view name, parameter_kind kind) {
     return *entry;
 }
 
+// The kind of a control a setting carries a line for; none for the others.
+std::optional<parameter_kind> kind_of(const control& component) {
+    if (dynamic_cast<const scroll_bar*>(&component)) return parameter_kind::scroll_bar;
+    if (dynamic_cast<const radio_button*>(&component)) return parameter_kind::radio_button;
+    if (dynamic_cast<const check_box*>(&component)) return parameter_kind::check_box;
+    if (dynamic_cast<const list_box*>(&component)) return parameter_kind::list_box;
+    return std::nullopt;
+}
+
 }  // namespace
 
 scroll_bar settings_controls::catalogue_scroll_bar(std::string_view name) {
     const parameter& entry = catalogue_entry(name, parameter_kind::scroll_bar);
-    return scroll_bar(std::string(name), entry.minimum, entry.maximum, entry.position, entry.vertical);
+    return scroll_bar(*this, std::string(name), entry.minimum, entry.maximum, entry.position, entry.vertical);
 }
 
 check_box settings_controls::catalogue_check_box(std::string_view name) {
     const parameter& entry = catalogue_entry(name, parameter_kind::check_box);
-    return check_box(std::string(name), std::string(entry.caption), entry.checked);
+    return check_box(*this, std::string(name), std::string(entry.caption), entry.checked);
 }
 
 radio_button settings_controls::catalogue_radio_button(radio_panel& panel, std::string_view name) {
@@ -35,30 +45,31 @@ radio_button settings_controls::catalogue_radio_button(radio_panel& panel, std::
     if (entry.panel != panel.name()) {
         throw std::logic_error("radio button on the wrong panel: " + std::string(name));
     }
-    return radio_button(std::string(name), std::string(entry.caption), panel, entry.group, entry.checked);
+    return radio_button(*this, std::string(name), std::string(entry.caption), panel, entry.group, entry.checked);
+}
+
+list_box settings_controls::catalogue_list_box(std::string_view name) {
+    catalogue_entry(name, parameter_kind::list_box);
+    constexpr bool sorted = true;  // its items are the palette files, found in any order
+    return list_box(*this, std::string(name), sorted);
 }
 
 settings_controls::settings_controls() {
-    add_components({&Screensaver, &max_polygons, &vanishing, &perspective, &magnification, &in_out, &hide_cursor,
-                    &rub_out, &aspect_a_x, &aspect_sync, &aspect_a_y, &aspect_f_x, &aspect_f_y, &ran_rotation,
-                    &no_rotation, &sin_rotation, &ampl, &freq, &precess, &max_rot_speed, &min_rot_speed,
-                    &rot_ran_per, &rot_ran_ran, &rot_ran_freq, &density1, &density2, &density3, &density4,
-                    &density5, &density6, &density7, &density8, &density9, &density10, &palette_inc,
-                    &colour_step, &palette_list, &pause_freeze, &pause_continue, &pause_mouse, &shape_freq,
-                    &shape_per, &shape_ran, &no_motion, &mouse_motion, &mot_b_damping, &mot_ran_freq,
-                    &ran_fluid_motion, &ran_uniform, &ran_gaussian, &ran_jump_motion, &par_motion, &mot_par_d,
-                    &mot_par_e, &mot_par_f, &mot_par_a, &mot_par_b, &mot_par_c, &draw_solid, &draw_vertices,
-                    &fix_speed, &speed_scroll, &f_speed, &designed_speed, &Set_speed, &rot_zero, &PDF_zero,
-                    &PDF_max, &Button1, &OK_btn, &Can_btn, &Load_btn, &Save_btn, &Mode_btn, &About_btn,
-                    &Kill_btn});
-    // The catalogue and the declaration order must agree: the setting format follows both.
+    // The setting format follows both the fields and the catalogue: they must
+    // name the same controls in the same order.
     const auto catalogue = parameter_catalogue();
-    for (std::size_t i = 0; i < catalogue.size(); ++i) {
-        if (i >= components().size() || components()[i]->name() != catalogue[i].name) {
-            throw std::logic_error("settings form order differs from the parameter catalogue at " +
-                                   std::string(catalogue[i].name));
+    std::size_t next = 0;
+    for (control* component : components()) {
+        const std::optional<parameter_kind> kind = kind_of(*component);
+        if (!kind) continue;
+        if (next == catalogue.size() || catalogue[next].name != component->name() || catalogue[next].kind != *kind) {
+            throw std::logic_error("settings form field out of the parameter catalogue's order: " + component->name());
         }
-        components()[i]->set_visible(catalogue[i].visible);
+        component->set_visible(catalogue[next].visible);
+        ++next;
+    }
+    if (next != catalogue.size()) {
+        throw std::logic_error("no settings form field for " + std::string(catalogue[next].name));
     }
 }
 

@@ -2,8 +2,10 @@
 // The controls of the settings form `TSettings_Form`, without its window. They
 // are the animation parameters: the engine reads them, a setting is written from
 // and applied to them, and the Qt form binds one widget to each. Fields are
-// declared in the form's component order, which a setting's lines follow; ranges,
-// defaults and captions of the parameter controls come from the catalogue.
+// declared in the form's component order, which a setting's lines follow, and
+// join the set in that order; ranges, defaults and captions of the parameter
+// controls come from the catalogue, whose order they must keep (checked once,
+// when the controls are built).
 
 #include "engine/button.h"
 #include "engine/check_box.h"
@@ -72,7 +74,7 @@ public:
     scroll_bar palette_inc = catalogue_scroll_bar("palette_inc");
     scroll_bar colour_step = catalogue_scroll_bar("colour_step");
     // Upper-case palette file names; the selection is the setting's palette.
-    list_box palette_list{"palette_list", true};
+    list_box palette_list = catalogue_list_box("palette_list");
     radio_button pause_freeze = catalogue_radio_button(Panel_12, "pause_freeze");
     radio_button pause_continue = catalogue_radio_button(Panel_12, "pause_continue");
     radio_button pause_mouse = catalogue_radio_button(Panel_12, "pause_mouse");
@@ -100,28 +102,30 @@ public:
     scroll_bar speed_scroll = catalogue_scroll_bar("speed_scroll");
 
     // Components that carry no parameter.
-    label f_speed{"f_speed", "1"};                // measured frames per second, as text
-    label designed_speed{"designed_speed", "1"};  // target frames per second, as text
-    button Set_speed{"Set_speed", "Set"};
-    button rot_zero{"rot_zero", "zero all"};
-    button PDF_zero{"PDF_zero", "zero all"};
-    button PDF_max{"PDF_max", "max all"};
-    button Button1{"Button1", "zero all"};
-    button OK_btn{"OK_btn", "OK"};
-    button Can_btn{"Can_btn", "Cancel"};
-    button Load_btn{"Load_btn", "Load settings"};
-    button Save_btn{"Save_btn", "Save settings"};
-    button Mode_btn{"Mode_btn", "Extra Options"};
-    button About_btn{"About_btn", "About"};
-    button Kill_btn{"Kill_btn", "Kill Quor Rings"};
+    label f_speed{*this, "f_speed", "1"};                // measured frames per second, as text
+    label designed_speed{*this, "designed_speed", "1"};  // target frames per second, as text
+    button Set_speed{*this, "Set_speed", "Set"};
+    button rot_zero{*this, "rot_zero", "zero all"};
+    button PDF_zero{*this, "PDF_zero", "zero all"};
+    button PDF_max{*this, "PDF_max", "max all"};
+    button Button1{*this, "Button1", "zero all"};
+    button OK_btn{*this, "OK_btn", "OK"};
+    button Can_btn{*this, "Can_btn", "Cancel"};
+    button Load_btn{*this, "Load_btn", "Load settings"};
+    button Save_btn{*this, "Save_btn", "Save settings"};
+    button Mode_btn{*this, "Mode_btn", "Extra Options"};
+    button About_btn{*this, "About_btn", "About"};
+    button Kill_btn{*this, "Kill_btn", "Kill Quor Rings"};
 
     // True once a setting was loaded from the library during the current showing.
     bool setting_loaded = false;
 
 private:
-    static scroll_bar catalogue_scroll_bar(std::string_view name);
-    static check_box catalogue_check_box(std::string_view name);
-    static radio_button catalogue_radio_button(radio_panel& panel, std::string_view name);
+    // A field for the catalogue's control of that name, which joins the set.
+    scroll_bar catalogue_scroll_bar(std::string_view name);
+    check_box catalogue_check_box(std::string_view name);
+    radio_button catalogue_radio_button(radio_panel& panel, std::string_view name);
+    list_box catalogue_list_box(std::string_view name);
 };
 
 }  // namespace quor

@@ -5,9 +5,11 @@
 // the arrows' starting point.
 
 #include "engine/control.h"
+#include "engine/control_set.h"
 #include "engine/edit_box.h"
 
 #include <functional>
+#include <utility>
 
 namespace quor {
 
@@ -16,6 +18,11 @@ public:
     // Throws scroll_bar_range_error for minimum > maximum. The attached box, if
     // any, must outlive this control; it is given the position's text.
     up_down(std::string name, int minimum, int maximum, int position, edit_box* associate = nullptr);
+    // A field of `owner`, which it joins once built.
+    template <typename... Arguments>
+    explicit up_down(control_set& owner, Arguments&&... arguments) : up_down(std::forward<Arguments>(arguments)...) {
+        owner.add(*this);
+    }
 
     int minimum() const { return minimum_; }
     int maximum() const { return maximum_; }

@@ -33,6 +33,8 @@ library_dialog::library_dialog(settings_library& library, settings_controls& for
         settings_listValidate(sender, new_text, accept, column, row);
     };
     ViewButton.on_click = [this](button&) { ViewButtonClick(); };
+    Ok_btn.on_click = [this](button&) { Ok_btnClick(); };
+    Can_btn.on_click = [this](button&) { Can_btnClick(); };
     show_count();
 }
 
@@ -50,13 +52,13 @@ void library_dialog::select_row(int row) {
 
 void library_dialog::begin_showing(std::uint8_t opening_mode) {
     mode = opening_mode;
-    modal_result_ = still_open;
+    modal_result_ = modal_result::still_open;
     commit_pending = false;
     // A row lost with a removed setting falls back to the last one.
     if (!valid_row(settings_list.row())) select_row(static_cast<int>(library_.settings.size()) - 1);
 }
 
-void library_dialog::close(int result) {
+void library_dialog::close(quor::modal_result result) {
     modal_result_ = result;
     if (on_close) on_close();
 }
@@ -154,12 +156,12 @@ bool library_dialog::Settings_listKeyPress(int key) {
             return false;
         }
         replace_selected_setting(name);
-        close(closed_with_ok);
+        close(modal_result::ok);
     }
     if (mode == new_name_mode) {
         library_.settings.back().setname(name);
         library_.library_modified = true;
-        close(closed_with_ok);
+        close(modal_result::ok);
     }
     return true;
 }
@@ -206,7 +208,7 @@ void library_dialog::Ok_btnClick() {
     end_edit();
     if (mode == index_mode || mode == as_text_mode) {
         // An empty library has nothing to apply.
-        if (!valid_row(row)) return close(closed_with_cancel);
+        if (!valid_row(row)) return close(modal_result::cancel);
         if (hold_form_drawing) hold_form_drawing(true);
         try {
             lines_to_controls(form_, library_.settings[static_cast<std::size_t>(row)].control_strings);
@@ -215,7 +217,7 @@ void library_dialog::Ok_btnClick() {
             throw;
         }
         if (hold_form_drawing) hold_form_drawing(false);
-        return close(closed_with_ok);
+        return close(modal_result::ok);
     }
     const std::string name = settings_list.cell_text(My_str_grid::name_column, row);
     if (mode == overwrite_mode) replace_selected_setting(name);
@@ -223,7 +225,7 @@ void library_dialog::Ok_btnClick() {
         library_.settings.back().setname(name);
         library_.library_modified = true;
     }
-    close(closed_with_ok);
+    close(modal_result::ok);
 }
 
 void library_dialog::Can_btnClick() {
@@ -235,7 +237,7 @@ void library_dialog::Can_btnClick() {
         mode = index_mode;
     }
     select_row(shown_row);
-    close(closed_with_cancel);
+    close(modal_result::cancel);
 }
 
 void library_dialog::ViewButtonClick() {

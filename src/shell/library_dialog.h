@@ -10,6 +10,7 @@
 #include "engine/settings_controls.h"
 #include "engine/uniform_random.h"
 #include "platform/message_box.h"
+#include "platform/modal_result.h"
 #include "shell/string_grid.h"
 #include "storage/settings_library.h"
 
@@ -38,9 +39,6 @@ inline constexpr const char* overwrite_question = "Overwrite\r\r";
 class library_dialog {
 public:
     enum : std::uint8_t { index_mode = 0, as_text_mode = 1, overwrite_mode = 2, new_name_mode = 3 };
-    static constexpr int still_open = 0;
-    static constexpr int closed_with_ok = 1;
-    static constexpr int closed_with_cancel = 2;
     static constexpr int enter_key = 13;
     static constexpr int tag_section_design_width = 40;    // pixels
     static constexpr int text_tab_stops[3] = {64, 96, 128};  // dialog units
@@ -92,6 +90,8 @@ public:
     label num_settings{"num_settings"};
     label Info_label{"Info_label"};
     button ViewButton{"ViewButton", library_dialog_text::view_as_text};
+    button Ok_btn{"Ok_btn", "OK"};
+    button Can_btn{"Can_btn", "Cancel"};
     My_str_grid settings_list;
 
     // The index view (titles and grid) or the text view is visible.
@@ -105,14 +105,14 @@ public:
     bool grid_wants_focus = false;
     bool editor_select_all = false;
 
-    int modal_result() const { return modal_result_; }
+    quor::modal_result modal_result() const { return modal_result_; }
     std::function<void()> on_close;
     // Drawing of the settings form is held while a setting is applied to it.
     std::function<void(bool held)> hold_form_drawing;
 
 private:
     void begin_showing(std::uint8_t opening_mode);
-    void close(int result);
+    void close(quor::modal_result result);
     void set_grid_options(std::uint8_t for_mode);
     void show_index_view();
     void show_text_view();
@@ -128,7 +128,7 @@ private:
     settings_controls& form_;
     uniform_random& random_;
     message_box& messages_;
-    int modal_result_ = still_open;
+    quor::modal_result modal_result_ = modal_result::still_open;
     bool index_view_visible_ = true;
     std::vector<std::string> text_view_lines_;
     int name_section_width_ = 250;

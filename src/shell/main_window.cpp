@@ -43,7 +43,7 @@ void main_window::FormClick() {
     settings_controls& form = services_.form;
     form.f_speed.set_caption(std::to_string(round_to_int(session_.regulator().speed().average)));
     const std::vector<std::string> snapshot = controls_to_lines(form, temporary_setting_name);
-    if (services_.show_settings_form() != modal_result_ok) {
+    if (services_.show_settings_form() != modal_result::ok) {
         lines_to_controls(form, snapshot);
         return;
     }

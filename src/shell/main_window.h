@@ -9,6 +9,7 @@
 #include "engine/settings_controls.h"
 #include "platform/cursor_selector.h"
 #include "platform/message_box.h"
+#include "platform/modal_result.h"
 #include "platform/tick_clock.h"
 #include "render/animation_palette.h"
 #include "shell/animation_session.h"
@@ -30,10 +31,6 @@ inline constexpr std::string_view auto_cycling_question =
 // The name of the snapshot taken while the settings form is open.
 inline constexpr std::string_view temporary_setting_name = "Temp setting";
 
-// Modal results of the settings form.
-inline constexpr int modal_result_ok = 1;
-inline constexpr int modal_result_cancel = 2;
-
 enum class mouse_button { left, right, middle };
 
 struct main_window_services {
@@ -45,8 +42,8 @@ struct main_window_services {
     cursor_selector& cursors;
     tick_clock& clock;          // frame timing and auto-cycle times
     ring_animation_factory make_rings;
-    // Shows the settings form modally: 1 for OK, 2 for Cancel.
-    std::function<int()> show_settings_form;
+    // Shows the settings form modally: OK or Cancel.
+    std::function<modal_result()> show_settings_form;
     // Loads a random setting of the library into the settings form.
     std::function<void(bool tagged_only)> pick_random_setting;
     // While the about box shows, a repaint draws nothing; empty: never shown.

@@ -10,26 +10,16 @@ namespace quor {
 options_dialog::options_dialog(options_controls& options, message_box& messages, settings_library* library)
     : options_(options), messages_(messages), library_(library),
       accepted_file_name_(options.Settings_file_name.text()) {
-    auto changing = [this](up_down& sender, bool& allow) { UpDown2Changing(sender, allow); };
-    options_.UpDown1.on_changing = changing;
-    options_.UpDown2.on_changing = changing;
-    options_.Settings_file_name.on_change = [this](edit_box&) { Settings_file_nameChange(); };
-    options_.UseCompression.on_click = [this](radio_button&) { UseCompressionClick(); };
-    options_.SaveText.on_click = [this](radio_button&) { UseCompressionClick(); };
-    options_.OK_btn.on_click = [this](button&) { OK_btnClick(); };
-}
-
-options_dialog::~options_dialog() {
-    options_.UpDown1.on_changing = nullptr;
-    options_.UpDown2.on_changing = nullptr;
-    options_.Settings_file_name.on_change = nullptr;
-    options_.UseCompression.on_click = nullptr;
-    options_.SaveText.on_click = nullptr;
-    options_.OK_btn.on_click = nullptr;
+    handlers_.attach({&options_.UpDown1.on_changing, &options_.UpDown2.on_changing},
+                     [this](up_down& sender, bool& allow) { UpDown2Changing(sender, allow); });
+    handlers_.attach(options_.Settings_file_name.on_change, [this](edit_box&) { Settings_file_nameChange(); });
+    handlers_.attach({&options_.UseCompression.on_click, &options_.SaveText.on_click},
+                     [this](radio_button&) { UseCompressionClick(); });
+    handlers_.attach(options_.OK_btn.on_click, [this](button&) { OK_btnClick(); });
 }
 
 void options_dialog::FormShow() {
-    modal_result_ = still_open;
+    modal_result_ = modal_result::still_open;
     file_name_hint.set_caption({});
     accepted_file_name_ = options_.Settings_file_name.text();
     options_.min_seconds = read_time_value(options_.min_time.text());
@@ -55,7 +45,7 @@ void options_dialog::OK_btnClick() {
         messages_.show_message(invalid_times_message);
         return;
     }
-    modal_result_ = closed_with_ok;
+    modal_result_ = modal_result::ok;
     if (on_close) on_close();
 }
 

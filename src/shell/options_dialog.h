@@ -3,8 +3,10 @@
 // window. Its controls are the program's options and every change is in force
 // at once; OK only checks the two times and closes. There is no Cancel.
 
+#include "engine/attached_handlers.h"
 #include "engine/label.h"
 #include "platform/message_box.h"
+#include "platform/modal_result.h"
 #include "storage/options_controls.h"
 #include "storage/settings_library.h"
 
@@ -15,14 +17,10 @@ namespace quor {
 
 class options_dialog {
 public:
-    static constexpr int still_open = 0;
-    static constexpr int closed_with_ok = 1;
-
-    // Binds the handlers to the controls' events. `library` may be null until
-    // the library exists; `options` and `messages` must outlive the dialog.
+    // Binds the handlers to the controls' events, until the dialog goes.
+    // `library` may be null until the library exists; `options` and
+    // `messages` must outlive the dialog.
     options_dialog(options_controls& options, message_box& messages, settings_library* library = nullptr);
-    // Unbinds the handlers: the controls live on without the dialog.
-    ~options_dialog();
     options_dialog(const options_dialog&) = delete;
     options_dialog& operator=(const options_dialog&) = delete;
 
@@ -46,7 +44,7 @@ public:
     // The time box that asks for the focus back, or null. Cleared by the window.
     edit_box* focus_back = nullptr;
 
-    int modal_result() const { return modal_result_; }
+    quor::modal_result modal_result() const { return modal_result_; }
     std::function<void()> on_close;
 
 private:
@@ -57,7 +55,8 @@ private:
     message_box& messages_;
     settings_library* library_;
     std::string accepted_file_name_;  // the name in force, put back when a typed one is refused
-    int modal_result_ = still_open;
+    quor::modal_result modal_result_ = modal_result::still_open;
+    attached_handlers handlers_;
 };
 
 }  // namespace quor

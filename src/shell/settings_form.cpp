@@ -38,33 +38,30 @@ settings_form::settings_form(settings_controls& controls, settings_form_hooks& h
                              const animation_palette& palette)
     : controls_(controls), hooks_(hooks) {
     settings_controls& c = controls_;
-    c.OK_btn.on_click = [this](button&) { set_modal_result(closed_with_ok); };
-    c.Can_btn.on_click = [this](button&) { set_modal_result(closed_with_cancel); };
-    c.Load_btn.on_click = [this](button&) { Load_btnClick(); };
-    c.Save_btn.on_click = [this](button&) {
+    attached_handlers& on = handlers_;
+    on.attach(c.OK_btn.on_click, [this](button&) { set_modal_result(modal_result::ok); });
+    on.attach(c.Can_btn.on_click, [this](button&) { set_modal_result(modal_result::cancel); });
+    on.attach(c.Load_btn.on_click, [this](button&) { Load_btnClick(); });
+    on.attach(c.Save_btn.on_click, [this](button&) {
         if (hooks_.save_settings) hooks_.save_settings();
-    };
-    c.Mode_btn.on_click = [this](button&) {
+    });
+    on.attach(c.Mode_btn.on_click, [this](button&) {
         if (hooks_.show_options) hooks_.show_options();
-    };
-    c.About_btn.on_click = [this](button&) {
+    });
+    on.attach(c.About_btn.on_click, [this](button&) {
         if (hooks_.show_about) hooks_.show_about();
-    };
-    c.Kill_btn.on_click = [this](button&) {
+    });
+    on.attach(c.Kill_btn.on_click, [this](button&) {
         if (hooks_.kill_program) hooks_.kill_program();
-    };
-    auto rotation_speed_scroll = [this](scroll_bar& sender, scroll_code, int& position) {
-        max_rot_speedScroll(sender, position);
-    };
-    c.max_rot_speed.on_scroll = rotation_speed_scroll;
-    c.min_rot_speed.on_scroll = rotation_speed_scroll;
-    c.rot_zero.on_click = [this](button&) { rot_zeroClick(); };
-    c.PDF_zero.on_click = [this](button& sender) { PDF_zeroClick(sender); };
-    c.PDF_max.on_click = [this](button& sender) { PDF_zeroClick(sender); };
-    c.Button1.on_click = [this](button&) { Button1Click(); };
-    c.fix_speed.on_click = [this](check_box&) { fix_speedClick(); };
-    c.Set_speed.on_click = [this](button&) { Set_speedClick(); };
-    c.speed_scroll.on_change = [this](scroll_bar&) { speed_scrollChange(); };
+    });
+    on.attach({&c.max_rot_speed.on_scroll, &c.min_rot_speed.on_scroll},
+              [this](scroll_bar& sender, scroll_code, int& position) { max_rot_speedScroll(sender, position); });
+    on.attach(c.rot_zero.on_click, [this](button&) { rot_zeroClick(); });
+    on.attach({&c.PDF_zero.on_click, &c.PDF_max.on_click}, [this](button& sender) { PDF_zeroClick(sender); });
+    on.attach(c.Button1.on_click, [this](button&) { Button1Click(); });
+    on.attach(c.fix_speed.on_click, [this](check_box&) { fix_speedClick(); });
+    on.attach(c.Set_speed.on_click, [this](button&) { Set_speedClick(); });
+    on.attach(c.speed_scroll.on_change, [this](scroll_bar&) { speed_scrollChange(); });
 
     // FormCreate.
     std::vector<std::string> palette_names;
@@ -75,20 +72,8 @@ settings_form::settings_form(settings_controls& controls, settings_form_hooks& h
     fix_speedClick();
 }
 
-settings_form::~settings_form() {
-    settings_controls& c = controls_;
-    for (button* each : {&c.OK_btn, &c.Can_btn, &c.Load_btn, &c.Save_btn, &c.Mode_btn, &c.About_btn, &c.Kill_btn,
-                         &c.rot_zero, &c.PDF_zero, &c.PDF_max, &c.Button1, &c.Set_speed}) {
-        each->on_click = nullptr;
-    }
-    c.max_rot_speed.on_scroll = nullptr;
-    c.min_rot_speed.on_scroll = nullptr;
-    c.fix_speed.on_click = nullptr;
-    c.speed_scroll.on_change = nullptr;
-}
-
 void settings_form::FormShow() {
-    modal_result_ = still_open;
+    modal_result_ = modal_result::still_open;
     // The selected palette becomes the third visible row.
     const int selected = controls_.palette_list.item_index();
     controls_.palette_list.set_top_index(selected >= 2 ? selected - 2 : 0);
@@ -103,13 +88,13 @@ bool settings_form::FormKeyDown(int virtual_key) {
     return true;
 }
 
-void settings_form::set_modal_result(int result) {
+void settings_form::set_modal_result(quor::modal_result result) {
     modal_result_ = result;
     if (on_close) on_close();
 }
 
 void settings_form::Load_btnClick() {
-    if (hooks_.load_settings && hooks_.load_settings() == closed_with_ok) controls_.setting_loaded = true;
+    if (hooks_.load_settings && hooks_.load_settings() == modal_result::ok) controls_.setting_loaded = true;
 }
 
 void settings_form::max_rot_speedScroll(scroll_bar& sender, int& position) const {

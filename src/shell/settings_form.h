@@ -4,7 +4,9 @@
 // events, so the Qt dialog (and a test) only moves and clicks controls; the
 // form reports how it was closed and what colour the speed check mark takes.
 
+#include "engine/attached_handlers.h"
 #include "engine/settings_controls.h"
+#include "platform/modal_result.h"
 #include "render/animation_palette.h"
 
 #include <cstdint>
@@ -14,7 +16,8 @@ namespace quor {
 
 // What the form reaches outside itself. An empty hook does nothing.
 struct settings_form_hooks {
-    std::function<int()> load_settings;   // the library in load mode: 1 when a setting was applied
+    // The library in load mode: OK when a setting was applied.
+    std::function<modal_result()> load_settings;
     std::function<void()> save_settings;  // the library in save mode
     std::function<void()> show_options;   // the options dialog, modally
     std::function<void()> show_about;     // the about box, modally
@@ -31,19 +34,13 @@ inline constexpr std::uint32_t running_flat_out_colour = 0x000080;  // maroon
 
 class settings_form {
 public:
-    // Modal results.
-    static constexpr int still_open = 0;
-    static constexpr int closed_with_ok = 1;
-    static constexpr int closed_with_cancel = 2;
-
     static constexpr int virtual_key_f1 = 0x70;
 
     // FormCreate: binds the handlers to the controls' events, fills
     // palette_list from the palette directory and moves speed_scroll to the
-    // designed speed. `controls` and `hooks` must outlive the form.
+    // designed speed. `controls` and `hooks` must outlive the form; the
+    // handlers are unbound when the form goes, and the controls live on.
     settings_form(settings_controls& controls, settings_form_hooks& hooks, const animation_palette& palette);
-    // Unbinds the handlers: the controls live on without the form.
-    ~settings_form();
     settings_form(const settings_form&) = delete;
     settings_form& operator=(const settings_form&) = delete;
 
@@ -55,17 +52,17 @@ public:
     // A key pressed on the form or any of its controls. True when the form used it.
     bool FormKeyDown(int virtual_key);
 
-    // 0 while the form is open; 1 after OK, 2 after Cancel or when the program ends.
-    int modal_result() const { return modal_result_; }
+    // Still open, OK, or Cancel (also when the program ends).
+    quor::modal_result modal_result() const { return modal_result_; }
     // The program is ending while the form is open: it closes as for Cancel.
-    void end_for_program_exit() { set_modal_result(closed_with_cancel); }
+    void end_for_program_exit() { set_modal_result(modal_result::cancel); }
     // Runs when a handler closes the form.
     std::function<void()> on_close;
 
     std::uint32_t fix_speed_check_colour() const { return fix_speed_check_colour_; }
 
 private:
-    void set_modal_result(int result);
+    void set_modal_result(quor::modal_result result);
 
     void Load_btnClick();
     void max_rot_speedScroll(scroll_bar& sender, int& position) const;
@@ -78,8 +75,9 @@ private:
 
     settings_controls& controls_;
     settings_form_hooks& hooks_;
-    int modal_result_ = still_open;
+    quor::modal_result modal_result_ = modal_result::still_open;
     std::uint32_t fix_speed_check_colour_ = running_flat_out_colour;
+    attached_handlers handlers_;
 };
 
 }  // namespace quor

@@ -30,19 +30,19 @@ public:
     radio_panel Panel2{"Panel2"};
     radio_panel Panel1{"Panel1"};
 
-    check_box Run_mode{"Run_mode", "Auto-cycling mode", true};
-    check_box Start_mode{"Start_mode", "Start up in Auto-cycling mode", true};
-    radio_button cycle_tagged{"cycle_tagged", "Randomly cycle through tagged settings only", Panel1, 0, true};
-    radio_button cycle_all{"cycle_all", "Randomly cycle through all settings", Panel1};
-    edit_box min_time{"min_time"};
-    up_down UpDown1{"UpDown1", shortest_time, longest_time, default_min_time, &min_time};
-    edit_box max_time{"max_time"};
-    up_down UpDown2{"UpDown2", shortest_time, longest_time, default_max_time, &max_time};
-    radio_button UseCompression{"UseCompression", "Use compression when saving settings", Panel2, 0, true};
-    radio_button SaveText{"SaveText", "Save settings in text format (much bigger)", Panel2};
+    check_box Run_mode{*this, "Run_mode", "Auto-cycling mode", true};
+    check_box Start_mode{*this, "Start_mode", "Start up in Auto-cycling mode", true};
+    radio_button cycle_tagged{*this, "cycle_tagged", "Randomly cycle through tagged settings only", Panel1, 0, true};
+    radio_button cycle_all{*this, "cycle_all", "Randomly cycle through all settings", Panel1};
+    edit_box min_time{*this, "min_time"};
+    up_down UpDown1{*this, "UpDown1", shortest_time, longest_time, default_min_time, &min_time};
+    edit_box max_time{*this, "max_time"};
+    up_down UpDown2{*this, "UpDown2", shortest_time, longest_time, default_max_time, &max_time};
+    radio_button UseCompression{*this, "UseCompression", "Use compression when saving settings", Panel2, 0, true};
+    radio_button SaveText{*this, "SaveText", "Save settings in text format (much bigger)", Panel2};
     // Base name of the settings file, without folder or extension; set from the configuration.
-    edit_box Settings_file_name{"Settings_file_name"};
-    button OK_btn{"OK_btn", "OK"};
+    edit_box Settings_file_name{*this, "Settings_file_name"};
+    button OK_btn{*this, "OK_btn", "OK"};
     // The configuration store behind these controls, on section "Quor_start".
     TBag Quor_ini;
 

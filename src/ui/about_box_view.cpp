@@ -13,7 +13,6 @@
 #include "shell/startup_text.h"
 #include "ui/control_bindings.h"
 #include "ui/form_pictures.h"
-#include "ui/form_pictures.h"
 #include "ui/idle_adapter.h"
 #include "ui/thinking_box_view.h"
 
@@ -35,14 +34,6 @@ QFrame* panel(QWidget* parent, const char* name, QRect area, QFrame::Shadow shad
     frame->setLineWidth(1);
     frame->setGeometry(area);
     return frame;
-}
-
-QScrollBar* bound_bar(QWidget* parent, scroll_bar& control, QRect area) {
-    auto* widget = new QScrollBar(parent);
-    widget->setObjectName(QString::fromStdString(control.name()));
-    widget->setGeometry(area);
-    bind_scroll_bar(*widget, control);
-    return widget;
 }
 
 }  // namespace
@@ -97,7 +88,6 @@ about_box_view::about_box_view(about_demonstration& demonstration, const animati
 }
 
 about_box_view::~about_box_view() {
-    demonstration_.controls.OK_btn.on_click = nullptr;
     // A box destroyed while shown still gives the loop back.
     if (owns_frame_loop_) {
         demonstration_.FormHide();
@@ -121,13 +111,13 @@ void about_box_view::build() {
     picture_panel_->setGeometry(picture_inset, picture_inset, about_demonstration::picture_size.x,
                                 about_demonstration::picture_size.y);
 
-    first_bar_ = bound_bar(this, controls.x_rot, QRect(left_bar_x, 58, bar_width, 95));
-    bound_bar(this, controls.y_rot, QRect(left_bar_x, 165, bar_width, 95));
-    bound_bar(this, controls.z_rot, QRect(left_bar_x, 271, bar_width, 95));
-    bound_bar(this, controls.persp, QRect(right_bar_x, 58, bar_width, 73));
-    bound_bar(this, controls.cycle_speed, QRect(right_bar_x, 136, bar_width, 73));
-    bound_bar(this, controls.morph_sc, QRect(right_bar_x, 215, bar_width, 73));
-    bound_bar(this, controls.pause_sc, QRect(right_bar_x, 293, bar_width, 73));
+    first_bar_ = bound_widget(this, QRect(left_bar_x, 58, bar_width, 95), controls.x_rot, bind_scroll_bar);
+    bound_widget(this, QRect(left_bar_x, 165, bar_width, 95), controls.y_rot, bind_scroll_bar);
+    bound_widget(this, QRect(left_bar_x, 271, bar_width, 95), controls.z_rot, bind_scroll_bar);
+    bound_widget(this, QRect(right_bar_x, 58, bar_width, 73), controls.persp, bind_scroll_bar);
+    bound_widget(this, QRect(right_bar_x, 136, bar_width, 73), controls.cycle_speed, bind_scroll_bar);
+    bound_widget(this, QRect(right_bar_x, 215, bar_width, 73), controls.morph_sc, bind_scroll_bar);
+    bound_widget(this, QRect(right_bar_x, 293, bar_width, 73), controls.pause_sc, bind_scroll_bar);
 
     QFrame* bottom = panel(this, "Panel3", QRect(29, 376, 384, 101), QFrame::Raised);
     QFrame* credits = panel(bottom, "Panel5", QRect(0, 0, 293, 101), QFrame::Sunken);
@@ -141,30 +131,27 @@ void about_box_view::build() {
     }
 
     auto* ok = new QPushButton(bottom);
-    ok->setObjectName(QString::fromStdString(controls.OK_btn.name()));
     ok->setGeometry(310, 8, 60, 35);
     const QIcon glyph = button_glyph(glyph_kind::ok, font());
     ok->setIcon(glyph);
     ok->setIconSize(glyph.availableSizes().value(0));
     ok->setDefault(true);
-    controls.OK_btn.on_click = [this](button&) { done(1); };
-    bind_button(*ok, controls.OK_btn);
+    handlers_.attach(controls.OK_btn.on_click, [this](button&) { done(modal_result_code(modal_result::ok)); });
+    bind_button(*ok, controls.OK_btn, button_face::own_picture);
 
-    auto* stabilize = new QPushButton(QString::fromStdString(controls.Button1.caption()), bottom);
-    stabilize->setObjectName(QString::fromStdString(controls.Button1.name()));
+    auto* stabilize = new QPushButton(bottom);
     stabilize->setGeometry(310, 46, 60, 19);
     stabilize->setFocusPolicy(Qt::TabFocus);
     bind_button(*stabilize, controls.Button1);
 
     QFrame* speed = panel(bottom, "about_speed_panel", QRect(310, 68, 60, 25), QFrame::Sunken);
     auto* speed_text = new QLabel(speed);
-    speed_text->setObjectName(QString::fromStdString(controls.about_speed.name()));
     speed_text->setGeometry(speed->contentsRect());
     speed_text->setAlignment(Qt::AlignCenter);
     bind_label(*speed_text, controls.about_speed);
 }
 
-int about_box_view::show_modal() { return exec(); }
+modal_result about_box_view::show_modal() { return closed_result(exec()); }
 
 void about_box_view::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
@@ -191,7 +178,7 @@ void about_box_view::hideEvent(QHideEvent* event) {
     if (hooks_.give_back_frame_loop) hooks_.give_back_frame_loop();
 }
 
-void about_box_view::reject() { done(2); }
+void about_box_view::reject() { done(modal_result_code(modal_result::cancel)); }
 
 void about_box_view::schedule_next_frame() {
     // Whole milliseconds, rounded up: a timer that fired a little early finds

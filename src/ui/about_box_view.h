@@ -13,6 +13,8 @@
 #include <functional>
 #include <vector>
 
+#include "engine/attached_handlers.h"
+#include "platform/modal_result.h"
 #include "render/animation_palette.h"
 #include "shell/about_demonstration.h"
 #include "shell/idle_handler.h"
@@ -51,8 +53,8 @@ public:
                    QWidget* parent = nullptr);
     ~about_box_view() override;
 
-    // Shows the box centred and modally until OK (1) or a close request (2).
-    int show_modal();
+    // Shows the box centred and modally until OK or a close request (Cancel).
+    modal_result show_modal();
 
     about_demonstration& demonstration() { return demonstration_; }
     // The picture as last presented, the demonstration's surface in colour.
@@ -80,6 +82,7 @@ private:
     picture_panel* picture_panel_ = nullptr;
     QScrollBar* first_bar_ = nullptr;
     bool owns_frame_loop_ = false;
+    attached_handlers handlers_;
 };
 
 }  // namespace quor

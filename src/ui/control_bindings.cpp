@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -12,18 +13,23 @@
 
 #include "engine/button.h"
 #include "engine/check_box.h"
+#include "engine/edit_box.h"
 #include "engine/label.h"
 #include "engine/list_box.h"
 #include "engine/radio_button.h"
 #include "engine/scroll_bar.h"
+#include "engine/up_down.h"
 
 namespace quor {
 namespace {
 
-// Shows the control through the widget now and after every change of the
-// control, and forgets the widget when it goes.
+QString text_of(const std::string& text) { return QString::fromStdString(text); }
+
+// Names the widget after the control, shows the control through it now and
+// after every change of the control, and forgets the widget when it goes.
 template <typename Show>
 void show_control(QWidget& widget, control& shown, Show show) {
+    widget.setObjectName(text_of(shown.name()));
     auto show_all = [&widget, &shown, show] {
         widget.setEnabled(shown.enabled());
         widget.setHidden(!shown.visible());
@@ -47,7 +53,13 @@ std::optional<scroll_code> scroll_code_for(int action) {
     }
 }
 
-QString text_of(const std::string& text) { return QString::fromStdString(text); }
+// A check box or radio button: its caption and checked state.
+template <typename Widget, typename Control>
+void show_checked(Widget& widget, const Control& control) {
+    const QSignalBlocker quiet(widget);
+    widget.setText(text_of(control.caption()));
+    widget.setChecked(control.checked());
+}
 
 }  // namespace
 
@@ -79,19 +91,13 @@ void bind_scroll_bar(QScrollBar& widget, scroll_bar& control) {
 }
 
 void bind_check_box(QCheckBox& widget, check_box& control) {
-    show_control(widget, control, [&widget, &control] {
-        const QSignalBlocker quiet(widget);
-        widget.setChecked(control.checked());
-    });
+    show_control(widget, control, [&widget, &control] { show_checked(widget, control); });
     QObject::connect(&widget, &QAbstractButton::toggled, [&control](bool checked) { control.set_checked(checked); });
 }
 
 void bind_radio_button(QRadioButton& widget, radio_button& control) {
     widget.setAutoExclusive(false);
-    auto show = [&widget, &control] {
-        const QSignalBlocker quiet(widget);
-        widget.setChecked(control.checked());
-    };
+    auto show = [&widget, &control] { show_checked(widget, control); };
     show_control(widget, control, show);
     QObject::connect(&widget, &QAbstractButton::clicked, [&control, show] {
         control.set_checked(true);
@@ -137,8 +143,30 @@ void bind_label(QLabel& widget, label& control) {
     show_control(widget, control, [&widget, &control] { widget.setText(text_of(control.caption())); });
 }
 
-void bind_button(QAbstractButton& widget, button& control) {
-    show_control(widget, control, [] {});
+void bind_edit_box(QLineEdit& widget, edit_box& control) {
+    show_control(widget, control, [&widget, &control] {
+        // Only a different text is set: setting it moves the cursor to the end.
+        const QString text = text_of(control.text());
+        if (widget.text() != text) widget.setText(text);
+    });
+    QObject::connect(&widget, &QLineEdit::textEdited,
+                     [&control](const QString& text) { control.set_text(text.toStdString()); });
+}
+
+void bind_up_down(QWidget& arrows, QAbstractButton& up, QAbstractButton& down, up_down& control) {
+    show_control(arrows, control, [] {});
+    QObject::connect(&up, &QAbstractButton::clicked, [&control] {
+        if (control.enabled()) control.step_up();
+    });
+    QObject::connect(&down, &QAbstractButton::clicked, [&control] {
+        if (control.enabled()) control.step_down();
+    });
+}
+
+void bind_button(QAbstractButton& widget, button& control, button_face face) {
+    show_control(widget, control, [&widget, &control, face] {
+        if (face == button_face::caption) widget.setText(text_of(control.caption()));
+    });
     QObject::connect(&widget, &QAbstractButton::clicked, [&control] {
         if (control.enabled()) control.click();
     });

@@ -17,6 +17,7 @@
 #include <QTableView>
 #include <QTextOption>
 
+#include "ui/control_bindings.h"
 #include "ui/form_pictures.h"
 #include "ui/screen_queries.h"
 #include "ui/thinking_box_view.h"
@@ -143,7 +144,7 @@ library_dialog_view::library_dialog_view(library_dialog& dialog, QWidget* parent
     setFont(form_font());
     setFixedSize(client_width, client_height);
     build();
-    dialog_.on_close = [this] { done(dialog_.modal_result()); };
+    handlers_.attach(dialog_.on_close, [this] { done(modal_result_code(dialog_.modal_result())); });
     connect(qApp, &QApplication::focusChanged, this, &library_dialog_view::focus_changed);
     refresh();
 }
@@ -151,12 +152,10 @@ library_dialog_view::library_dialog_view(library_dialog& dialog, QWidget* parent
 library_dialog_view::~library_dialog_view() {
     // Deleting the children moves the focus; by then this object is only a QWidget.
     disconnect(qApp, &QApplication::focusChanged, this, nullptr);
-    dialog_.on_close = nullptr;
 }
 
 void library_dialog_view::build() {
-    count_label_ = new QLabel(this);
-    count_label_->setGeometry(8, 8, 303, 16);
+    count_label_ = bound_widget(this, QRect(8, 8, 303, 16), dialog_.num_settings, bind_label);
     count_label_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
 
     auto* container = new QFrame(this);
@@ -225,36 +224,23 @@ void library_dialog_view::build() {
     option.setTabStopDistance(32 * unit);
     text_view_->document()->setDefaultTextOption(option);
 
-    info_label_ = new QLabel(this);
-    info_label_->setObjectName(QStringLiteral("Info_label"));
-    info_label_->setGeometry(13, 296, 295, 18);
+    info_label_ = bound_widget(this, QRect(13, 296, 295, 18), dialog_.Info_label, bind_label);
     info_label_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
 
     view_button_ = new QPushButton(this);
-    view_button_->setObjectName(QStringLiteral("ViewButton"));
     view_button_->setGeometry(83, 316, 155, 25);
-    view_button_->setAutoDefault(false);
-    connect(view_button_, &QPushButton::clicked, this, [this] {
-        if (dialog_.ViewButton.enabled()) dialog_.ViewButton.click();
-        after_event();
-    });
-
+    bind_button(*view_button_, dialog_.ViewButton);
     ok_button_ = glyph_button(glyph_kind::ok, this);
-    ok_button_->setObjectName(QStringLiteral("Ok_btn"));
     ok_button_->setGeometry(79, 351, 63, 39);
-    ok_button_->setAutoDefault(false);
-    connect(ok_button_, &QPushButton::clicked, this, [this] {
-        dialog_.Ok_btnClick();
-        after_event();
-    });
+    bind_button(*ok_button_, dialog_.Ok_btn, button_face::own_picture);
     cancel_button_ = glyph_button(glyph_kind::cancel, this);
-    cancel_button_->setObjectName(QStringLiteral("Can_btn"));
     cancel_button_->setGeometry(179, 351, 63, 39);
-    cancel_button_->setAutoDefault(false);
-    connect(cancel_button_, &QPushButton::clicked, this, [this] {
-        dialog_.Can_btnClick();
-        after_event();
-    });
+    bind_button(*cancel_button_, dialog_.Can_btn, button_face::own_picture);
+    for (QPushButton* each : {view_button_, ok_button_, cancel_button_}) {
+        each->setAutoDefault(false);
+        // After the control's handler: the grid and the views show what it did.
+        connect(each, &QPushButton::clicked, this, &library_dialog_view::after_event);
+    }
 }
 
 QLineEdit* library_dialog_view::editor() const {
@@ -262,20 +248,17 @@ QLineEdit* library_dialog_view::editor() const {
     return qobject_cast<QLineEdit*>(settings_list_->indexWidget(grid_model_->index(editor_row_, 0)));
 }
 
-int library_dialog_view::show_for_load() {
+modal_result library_dialog_view::show_for_load() {
     dialog_.prepare_for_load();
     return show_modal();
 }
 
-int library_dialog_view::show_for_save() {
+modal_result library_dialog_view::show_for_save() {
     dialog_.prepare_for_save();
     return show_modal();
 }
 
-int library_dialog_view::show_modal() {
-    const int result = exec();
-    return result == library_dialog::closed_with_ok ? result : library_dialog::closed_with_cancel;
-}
+modal_result library_dialog_view::show_modal() { return closed_result(exec()); }
 
 void library_dialog_view::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
@@ -356,10 +339,6 @@ void library_dialog_view::refresh() {
     if (refreshing_) return;
     refreshing_ = true;
     const My_str_grid& grid = dialog_.settings_list;
-    count_label_->setText(text_of(dialog_.num_settings.caption()));
-    info_label_->setText(text_of(dialog_.Info_label.caption()));
-    view_button_->setText(text_of(dialog_.ViewButton.caption()));
-    view_button_->setEnabled(dialog_.ViewButton.enabled());
     index_panel_->setVisible(dialog_.index_view_visible());
     text_panel_->setVisible(!dialog_.index_view_visible());
     QStringList lines;

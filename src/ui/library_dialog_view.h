@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include "engine/attached_handlers.h"
 #include "shell/library_dialog.h"
 
 class QFrame;
@@ -30,9 +31,9 @@ public:
     explicit library_dialog_view(library_dialog& dialog, QWidget* parent = nullptr);
     ~library_dialog_view() override;
 
-    // Modal showings: 1 when a setting was applied (stored), 2 on Cancel.
-    int show_for_load();
-    int show_for_save();
+    // Modal showings: OK when a setting was applied (stored), else Cancel.
+    modal_result show_for_load();
+    modal_result show_for_save();
 
     library_dialog& dialog() { return dialog_; }
     QTableView* settings_list() const { return settings_list_; }
@@ -44,7 +45,8 @@ public:
     QLabel* info_label() const { return info_label_; }
     QLabel* count_label() const { return count_label_; }
     QPlainTextEdit* text_view() const { return text_view_; }
-    // Shows the model's state: labels, views, selection, editor.
+    // Shows what no control binding shows: the views, the grid's rows,
+    // selection and editor.
     void refresh();
 
 protected:
@@ -54,7 +56,7 @@ protected:
     void reject() override;
 
 private:
-    int show_modal();
+    modal_result show_modal();
     void build();
     void focus_changed(QWidget* old_focus, QWidget* new_focus);
     bool inside_grid(const QWidget* widget) const;
@@ -74,6 +76,7 @@ private:
     QPushButton* cancel_button_ = nullptr;
     int editor_row_ = -1;  // the row whose persistent editor is open
     bool refreshing_ = false;
+    attached_handlers handlers_;
 };
 
 }  // namespace quor

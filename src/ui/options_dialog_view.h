@@ -1,18 +1,16 @@
 #pragma once
 // The options dialog "Options": 334 x 359 client pixels, no Cancel. Every
-// widget shows one control of `options_controls` and every change reaches the
-// control at once; OK checks the two times and closes.
+// widget is bound to one control of `options_controls` and every change
+// reaches the control at once; OK checks the two times and closes.
 
 #include <QDialog>
 
+#include "engine/attached_handlers.h"
 #include "shell/options_dialog.h"
 
-class QAbstractButton;
-class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 class QToolButton;
 
 namespace quor {
@@ -24,10 +22,9 @@ public:
 
     // `dialog` must outlive the view; its controls are shown by this view alone.
     explicit options_dialog_view(options_dialog& dialog, QWidget* parent = nullptr);
-    ~options_dialog_view() override;
 
-    // Shows the dialog modally until OK accepts the times; always 1.
-    int show_modal();
+    // Shows the dialog modally until OK accepts the times; always OK.
+    modal_result show_modal();
 
     options_dialog& dialog() { return dialog_; }
     QLineEdit* min_time() const { return min_time_; }
@@ -36,7 +33,6 @@ public:
     QLabel* file_name_hint() const { return file_name_hint_; }
     QPushButton* ok_button() const { return ok_button_; }
     QToolButton* step_button(bool maximum, bool up) const;
-    void refresh();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -49,18 +45,13 @@ private:
     void take_focus_back();
 
     options_dialog& dialog_;
-    QCheckBox* run_mode_ = nullptr;
-    QCheckBox* start_mode_ = nullptr;
-    QRadioButton* cycle_tagged_ = nullptr;
-    QRadioButton* cycle_all_ = nullptr;
     QLineEdit* min_time_ = nullptr;
     QLineEdit* max_time_ = nullptr;
     QToolButton* steps_[2][2] = {};  // [maximum][up]
-    QRadioButton* use_compression_ = nullptr;
-    QRadioButton* save_text_ = nullptr;
     QLineEdit* file_name_ = nullptr;
     QLabel* file_name_hint_ = nullptr;
     QPushButton* ok_button_ = nullptr;
+    attached_handlers handlers_;
 };
 
 }  // namespace quor

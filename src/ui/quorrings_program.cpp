@@ -182,14 +182,14 @@ void quorrings_program::kill_program() {
     if (save_settings_file(library_, configured_settings_file(options_, locations_.settings_folder()), progress_, messages_) ==
         save_result::failed)
         return;
-    if (about_view_ && about_view_->isVisible()) about_view_->done(modal_result_cancel);
+    if (about_view_ && about_view_->isVisible()) about_view_->done(modal_result_code(modal_result::cancel));
     if (settings_view_ && settings_view_->isVisible()) settings_view_->end_for_program_exit();
     if (view_) view_->end_program();
     // Ends every loop that runs, the settings form's too.
     QCoreApplication::exit(0);
 }
 
-int quorrings_program::show_settings_form() { return settings_view_->show_modal(); }
+modal_result quorrings_program::show_settings_form() { return settings_view_->show_modal(); }
 
 void quorrings_program::pick_random_setting(bool tagged_only) {
     library_dialog_->pick_random_setting(tagged_only);

@@ -62,7 +62,7 @@ public:
     int run_message_loop() override;
 
 private:
-    int show_settings_form();
+    modal_result show_settings_form();
     idle_handler main_idle_handler();
     // Hands the frame loop to the about box and back.
     about_box_hooks frame_loop_hooks();

@@ -18,7 +18,6 @@
 #include "shell/startup_text.h"
 #include "ui/control_bindings.h"
 #include "ui/form_pictures.h"
-#include "ui/form_pictures.h"
 #include "ui/thinking_box_view.h"
 
 namespace quor {
@@ -34,6 +33,12 @@ QString text_of(std::string_view text) { return QString::fromUtf8(text.data(), q
 QString caption_of(const scroll_bar& control) {
     const parameter* entry = find_parameter(control.name());
     return entry ? text_of(entry->caption) : QString();
+}
+
+// A parameter's widget tells what its catalogue entry hints at.
+void show_hint(QWidget& widget, const control& shown) {
+    const parameter* entry = find_parameter(shown.name());
+    if (entry && !entry->hint.empty()) widget.setToolTip(text_of(entry->hint));
 }
 
 // Places the widgets of one panel; positions are relative to the panel.
@@ -58,18 +63,11 @@ public:
 
     QLabel* text(label& control, QRect area, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
         QLabel* widget = text(QString(), area, alignment);
-        name(*widget, control);
         bind_label(*widget, control);
         return widget;
     }
 
-    QScrollBar* bar(scroll_bar& control, QRect area) {
-        auto* widget = new QScrollBar(panel_);
-        name(*widget, control);
-        widget->setGeometry(area);
-        bind_scroll_bar(*widget, control);
-        return widget;
-    }
+    QScrollBar* bar(scroll_bar& control, QRect area) { return parameter(control, area, bind_scroll_bar); }
 
     // A row of a bar's caption and the bar.
     QScrollBar* captioned_bar(scroll_bar& control, int top, int label_left = 5) {
@@ -86,28 +84,15 @@ public:
         }
     }
 
-    QCheckBox* check(check_box& control, QRect area) {
-        auto* widget = new QCheckBox(text_of(control.caption()), panel_);
-        name(*widget, control);
-        widget->setGeometry(area);
-        bind_check_box(*widget, control);
-        return widget;
-    }
+    QCheckBox* check(check_box& control, QRect area) { return parameter(control, area, bind_check_box); }
 
-    QRadioButton* radio(radio_button& control, QRect area) {
-        auto* widget = new QRadioButton(text_of(control.caption()), panel_);
-        name(*widget, control);
-        widget->setGeometry(area);
-        bind_radio_button(*widget, control);
-        return widget;
-    }
+    QRadioButton* radio(radio_button& control, QRect area) { return parameter(control, area, bind_radio_button); }
 
-    QPushButton* push(button& control, QRect area, bool with_caption = true) {
-        auto* widget = new QPushButton(with_caption ? text_of(control.caption()) : QString(), panel_);
-        name(*widget, control);
+    QPushButton* push(button& control, QRect area, button_face face = button_face::caption) {
+        auto* widget = new QPushButton(panel_);
         widget->setGeometry(area);
         widget->setFocusPolicy(Qt::TabFocus);
-        bind_button(*widget, control);
+        bind_button(*widget, control, face);
         return widget;
     }
 
@@ -123,8 +108,12 @@ public:
 private:
     static constexpr int bar_left = 104;  // pixels, where captioned bars start
 
-    static void name(QWidget& widget, const control& control) {
-        widget.setObjectName(QString::fromStdString(control.name()));
+    // A parameter's widget in its place, bound to its control, with its hint.
+    template <typename Widget, typename Control>
+    Widget* parameter(Control& control, QRect area, void (*bind)(Widget&, Control&)) {
+        Widget* widget = bound_widget(panel_, area, control, bind);
+        show_hint(*widget, control);
+        return widget;
     }
 
     QFrame* panel_;
@@ -142,7 +131,7 @@ settings_form_view::settings_form_view(settings_controls& controls, const animat
     setFont(form_font());
     setFixedSize(client_width, client_height);
     build();
-    form_.on_close = [this] { done(form_.modal_result()); };
+    form_.on_close = [this] { done(modal_result_code(form_.modal_result())); };
     // The form sees every key before its controls do.
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 }
@@ -205,7 +194,7 @@ void settings_form_view::build() {
         const QFont font = form_font();
         for (auto [control, kind, left] : {std::tuple{&c.OK_btn, glyph_kind::ok, 6},
                                            std::tuple{&c.Can_btn, glyph_kind::cancel, 146}}) {
-            QPushButton* widget = p.push(*control, QRect(left, 5, 60, 39), false);
+            QPushButton* widget = p.push(*control, QRect(left, 5, 60, 39), button_face::own_picture);
             const QIcon glyph = button_glyph(kind, font);
             widget->setIcon(glyph);
             widget->setIconSize(glyph.availableSizes().value(0));
@@ -219,13 +208,13 @@ void settings_form_view::build() {
     {
         panel_builder p(*this, "Panel_12", QRect(236, 230, 212, 210));
         auto* list = new QListWidget(p.panel());
-        list->setObjectName(QStringLiteral("palette_list"));
         list->setUniformItemSizes(true);
         list->setStyleSheet(QStringLiteral("QListWidget::item { height: %1px; padding: 0px; }").arg(list_row_height));
         // A whole number of rows inside the frame.
         const int rows = 6;
         list->setGeometry(5, 5, 138, rows * list_row_height + 2 * list->frameWidth());
         bind_list_box(*list, c.palette_list);
+        show_hint(*list, c.palette_list);
 
         panel_builder icon_panel(*p.panel(), "Pal_panel", QRect(150, 5, 56, 46), true);
         QLabel* icon = icon_panel.text(QString(), QRect(12, 7, 32, 32), Qt::AlignCenter);
@@ -290,7 +279,6 @@ void settings_form_view::build() {
     {
         panel_builder p(*this, "Panel1", QRect(452, 338, 230, 67));
         fix_speed_box_ = p.check(c.fix_speed, QRect(5, 4, 220, 16));
-        fix_speed_box_->setToolTip(QStringLiteral("Green = Could go faster"));
         // The approximately-equal sign, in a font that has it.
         QFont sign_font = form_font();
         sign_font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Symbol")});
@@ -311,14 +299,14 @@ void settings_form_view::build() {
     }
 }
 
-int settings_form_view::show_modal() {
+modal_result settings_form_view::show_modal() {
     form_.FormShow();
     show_fix_speed_colour();
     centre_on_screen(*this);
     exec();
     // Nothing the form opened stays up without it.
     for (QDialog* child : findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) child->hide();
-    return form_.modal_result() == settings_form::closed_with_ok ? settings_form::closed_with_ok : settings_form::closed_with_cancel;
+    return form_.modal_result() == modal_result::ok ? modal_result::ok : modal_result::cancel;
 }
 
 void settings_form_view::end_for_program_exit() { form_.end_for_program_exit(); }
@@ -360,7 +348,7 @@ void settings_form_view::keyPressEvent(QKeyEvent* event) {
 }
 
 void settings_form_view::reject() {
-    if (form_.modal_result() != settings_form::still_open) QDialog::reject();
+    if (form_.modal_result() != modal_result::still_open) QDialog::reject();
 }
 
 }  // namespace quor

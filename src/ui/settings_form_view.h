@@ -21,9 +21,9 @@ public:
     settings_form_view(settings_controls& controls, const animation_palette& palette, QWidget* parent = nullptr);
     ~settings_form_view() override;
 
-    // Shows the form centred and modally until OK (1), Cancel (2) or the end of
-    // the program (2: the application's loop ended, or end_for_program_exit).
-    int show_modal();
+    // Shows the form centred and modally until OK, Cancel or the end of the
+    // program (Cancel: the application's loop ended, or end_for_program_exit).
+    modal_result show_modal();
     // Closes the open form as the program ends.
     void end_for_program_exit();
 

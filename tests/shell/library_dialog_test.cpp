@@ -120,7 +120,7 @@ TEST_F(library_dialog_test, declining_the_overwrite_changes_nothing_and_keeps_th
     // Enter answered No too: the typed name stays in the editor, uncommitted.
     dialog->settings_list_key_press(library_dialog::enter_key);
     EXPECT_EQ(messages.questions, (std::vector<std::string>{"Overwrite\r\rBeta", "Overwrite\r\rBeta"}));
-    EXPECT_EQ(dialog->modal_result(), library_dialog::still_open);
+    EXPECT_EQ(dialog->modal_result(), modal_result::still_open);
     EXPECT_EQ(dialog->mode, library_dialog::overwrite_mode);
     EXPECT_TRUE(dialog->settings_list.editor());
     EXPECT_EQ(dialog->settings_list.cell_text(0, 1), "Renamed");
@@ -143,7 +143,7 @@ TEST_F(library_dialog_test, an_accepted_overwrite_stores_the_form_under_the_type
         dialog->settings_list_typed("Stored");
         messages.answers = {true};
         by_enter ? dialog->settings_list_key_press(library_dialog::enter_key) : dialog->Ok_btnClick();
-        EXPECT_EQ(dialog->modal_result(), library_dialog::closed_with_ok);
+        EXPECT_EQ(dialog->modal_result(), modal_result::ok);
         EXPECT_EQ(library.settings[1].control_strings, controls_to_lines(form, "Stored"));
         EXPECT_TRUE(library.settings[1].screensave()) << "the tag comes with the form";
         EXPECT_EQ(names(), (std::vector<std::string>{"Alpha", "Stored", "Gamma"}));
@@ -164,7 +164,7 @@ TEST_F(library_dialog_test, a_new_setting_is_added_by_name_and_forgotten_by_canc
     EXPECT_FALSE(dialog->Settings_listSelectCell(0, 1)) << "only the new row in this mode";
     dialog->settings_list_typed("Zeta");
     dialog->Can_btnClick();
-    EXPECT_EQ(dialog->modal_result(), library_dialog::closed_with_cancel);
+    EXPECT_EQ(dialog->modal_result(), modal_result::cancel);
     EXPECT_EQ(names(), (std::vector<std::string>{"Alpha", "Beta", "Gamma"}));
     EXPECT_EQ(dialog->settings_list.row(), 1);
     EXPECT_FALSE(library.library_modified);
@@ -175,7 +175,7 @@ TEST_F(library_dialog_test, a_new_setting_is_added_by_name_and_forgotten_by_canc
         dialog->ViewButtonClick();
         dialog->settings_list_typed(by_enter ? "Eta" : "Theta");
         by_enter ? dialog->settings_list_key_press(library_dialog::enter_key) : dialog->Ok_btnClick();
-        EXPECT_EQ(dialog->modal_result(), library_dialog::closed_with_ok);
+        EXPECT_EQ(dialog->modal_result(), modal_result::ok);
         EXPECT_EQ(library.settings.back().control_strings, controls_to_lines(form, by_enter ? "Eta" : "Theta"));
         EXPECT_TRUE(library.library_modified);
     }
@@ -203,7 +203,7 @@ TEST_F(library_dialog_test, a_name_the_file_cannot_hold_is_refused_where_it_woul
             mode == 2 ? dialog->Ok_btnClick() : dialog->settings_list_key_press(library_dialog::enter_key);
             EXPECT_EQ(dialog->Info_label.caption(), reason);
             EXPECT_TRUE(dialog->settings_list.editor());
-            EXPECT_EQ(dialog->modal_result(), library_dialog::still_open);
+            EXPECT_EQ(dialog->modal_result(), modal_result::still_open);
             EXPECT_FALSE(library.library_modified);
             EXPECT_TRUE(messages.questions.empty());
             EXPECT_EQ(library.settings[0].name(), "Alpha");
@@ -217,7 +217,7 @@ TEST_F(library_dialog_test, ok_in_load_mode_applies_the_selected_setting) {
     std::vector<bool> held;
     dialog->hold_form_drawing = [&](bool hold) { held.push_back(hold); };
     dialog->Ok_btnClick();
-    EXPECT_EQ(dialog->modal_result(), library_dialog::closed_with_ok);
+    EXPECT_EQ(dialog->modal_result(), modal_result::ok);
     EXPECT_EQ(form.max_polygons.position(), 12);
     EXPECT_EQ(held, (std::vector<bool>{true, false}));
     EXPECT_FALSE(library.library_modified);
@@ -275,17 +275,17 @@ TEST_F(library_dialog_test, an_empty_library_opens_changes_nothing_on_ok_and_tak
     dialog->ViewButtonClick();
     EXPECT_TRUE(dialog->text_view_lines().empty());
     dialog->Ok_btnClick();
-    EXPECT_EQ(dialog->modal_result(), library_dialog::closed_with_cancel);
+    EXPECT_EQ(dialog->modal_result(), modal_result::cancel);
     EXPECT_EQ(form.max_polygons.position(), 99);
     EXPECT_FALSE(library.library_modified);
 
     show_for_save();
     dialog->Ok_btnClick();
-    EXPECT_EQ(dialog->modal_result(), library_dialog::still_open) << "nothing to overwrite";
+    EXPECT_EQ(dialog->modal_result(), modal_result::still_open) << "nothing to overwrite";
     dialog->ViewButtonClick();
     dialog->settings_list_typed("First");
     dialog->settings_list_key_press(library_dialog::enter_key);
-    EXPECT_EQ(dialog->modal_result(), library_dialog::closed_with_ok);
+    EXPECT_EQ(dialog->modal_result(), modal_result::ok);
     EXPECT_EQ(names(), std::vector<std::string>{"First"});
     EXPECT_TRUE(library.library_modified);
 }

@@ -104,7 +104,7 @@ protected:
     std::vector<bool> picks;
     bool about_box_visible = false;
     // What the settings form does while it is shown; answers Cancel unless told.
-    std::function<int()> settings_form = [] { return modal_result_cancel; };
+    std::function<modal_result()> settings_form = [] { return modal_result::cancel; };
     std::unique_ptr<main_window> window_;
 };
 
@@ -164,7 +164,7 @@ TEST_F(main_window_test, ok_rebuilds_from_the_form_and_ends_the_pause) {
         EXPECT_EQ(form.f_speed.caption(), "25");  // the average, which starts at the designed speed
         form.designed_speed.set_caption("50");
         form.palette_inc.set_position(-128);
-        return modal_result_ok;
+        return modal_result::ok;
     };
     window().screen().set_pixel(3, 3, 200);
     window().FormClick();
@@ -189,7 +189,7 @@ TEST_F(main_window_test, cancel_restores_the_controls_and_changes_nothing_else) 
     settings_form = [this] {
         form.max_polygons.set_position(5);
         form.pause_mouse.set_checked(true);
-        return modal_result_cancel;
+        return modal_result::cancel;
     };
     window().FormClick();
 
@@ -225,7 +225,7 @@ TEST_F(main_window_test, asks_to_stop_auto_cycling_only_for_changes_made_by_hand
         settings_form = [this, &test] {
             form.setting_loaded = test.loaded;
             if (test.changed) form.vanishing.set_position(form.vanishing.position() == 0 ? 1 : 0);
-            return modal_result_ok;
+            return modal_result::ok;
         };
         window().FormClick();
         EXPECT_EQ(messages.questions, test.asked ? std::vector<std::string>{std::string(auto_cycling_question)}
@@ -257,7 +257,7 @@ TEST_F(main_window_test, frames_under_the_settings_form_only_show_the_screen) {
         EXPECT_EQ(first_animated_colour(), colour);
         EXPECT_EQ(engines.steps, 0);
         EXPECT_TRUE(picks.empty());
-        return modal_result_cancel;
+        return modal_result::cancel;
     };
     window().FormClick();
     EXPECT_FALSE(window().settings_open());
@@ -266,7 +266,7 @@ TEST_F(main_window_test, frames_under_the_settings_form_only_show_the_screen) {
 TEST_F(main_window_test, a_failed_rebuild_closes_the_form_and_keeps_the_old_engine) {
     settings_form = [this] {
         engines.fail_next_build = true;
-        return modal_result_ok;
+        return modal_result::ok;
     };
     EXPECT_THROW(window().FormClick(), std::runtime_error);
     EXPECT_FALSE(window().settings_open());
@@ -280,7 +280,7 @@ TEST_F(main_window_test, a_window_whose_first_engine_fails_shows_why_and_runs_on
     EXPECT_EQ(messages.messages, std::vector<std::string>{"damaged palette"});
     EXPECT_EQ(engines.steps, 0);
     engines.fail_next_build = false;
-    settings_form = [] { return modal_result_ok; };
+    settings_form = [] { return modal_result::ok; };
     window().FormClick();
     frame();
     EXPECT_EQ(engines.steps, 1);

@@ -33,7 +33,7 @@ TEST_F(options_dialog_test, ok_closes_only_on_two_valid_times_with_min_below_max
         options.min_time.set_text(c.min);
         options.max_time.set_text(c.max);
         dialog.OK_btnClick();
-        EXPECT_EQ(dialog.modal_result(), c.closes ? options_dialog::closed_with_ok : options_dialog::still_open);
+        EXPECT_EQ(dialog.modal_result(), c.closes ? modal_result::ok : modal_result::still_open);
         EXPECT_EQ(messages.messages,
                   c.closes ? std::vector<std::string>{} : std::vector<std::string>{invalid_times_message});
         // The dialog keeps the values as typed.
@@ -69,7 +69,7 @@ TEST_F(options_dialog_test, a_time_text_is_left_as_the_plain_number_it_reads_as_
     options.min_time.set_text("$1E");
     options.max_time.set_text("90 s");
     dialog.OK_btnClick();
-    ASSERT_EQ(dialog.modal_result(), options_dialog::closed_with_ok);
+    ASSERT_EQ(dialog.modal_result(), modal_result::ok);
     testing::temporary_directory directory;
     ASSERT_TRUE(write_configuration(options, directory.path(), messages));
     options_controls read_back;

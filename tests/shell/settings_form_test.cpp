@@ -82,7 +82,7 @@ TEST_F(settings_form_test, each_showing_colours_the_speed_check_mark_and_forgets
     waited = false;
     form().FormShow();
     EXPECT_EQ(form().fix_speed_check_colour(), 0x000080u);
-    EXPECT_EQ(form().modal_result(), settings_form::still_open);
+    EXPECT_EQ(form().modal_result(), modal_result::still_open);
 
     hooks.had_to_wait = nullptr;
     form().FormShow();
@@ -206,10 +206,10 @@ TEST_F(settings_form_test, the_designed_speed_follows_the_speed_bar_and_never_dr
 
 TEST_F(settings_form_test, buttons_close_the_form_or_reach_the_other_dialogs) {
     std::vector<std::string> calls;
-    int library_answer = 2;
+    modal_result library_answer = modal_result::cancel;
     hooks.load_settings = [&] {
         calls.push_back("load");
-        if (library_answer == 1) lines_to_controls(controls, setting_with({"max_polygons 0 100 77"}));
+        if (library_answer == modal_result::ok) lines_to_controls(controls, setting_with({"max_polygons 0 100 77"}));
         return library_answer;
     };
     hooks.save_settings = [&] { calls.push_back("save"); };
@@ -223,7 +223,7 @@ TEST_F(settings_form_test, buttons_close_the_form_or_reach_the_other_dialogs) {
 
     controls.Load_btn.click();
     EXPECT_FALSE(controls.setting_loaded) << "the library was left with Cancel";
-    library_answer = 1;
+    library_answer = modal_result::ok;
     controls.Load_btn.click();
     EXPECT_TRUE(controls.setting_loaded);
     EXPECT_EQ(controls.max_polygons.position(), 77);
@@ -233,20 +233,20 @@ TEST_F(settings_form_test, buttons_close_the_form_or_reach_the_other_dialogs) {
     EXPECT_TRUE(form().FormKeyDown(settings_form::virtual_key_f1));
     EXPECT_FALSE(form().FormKeyDown(0x71));
     EXPECT_EQ(calls, (lines{"load", "load", "save", "options", "about", "help"}));
-    EXPECT_EQ(form().modal_result(), settings_form::still_open) << "none of these closes the form";
+    EXPECT_EQ(form().modal_result(), modal_result::still_open) << "none of these closes the form";
     EXPECT_EQ(closings, 0);
 
-    // After a load, Cancel still reports 2: the main window puts the snapshot back.
+    // After a load, Cancel still reports Cancel: the main window puts the snapshot back.
     controls.Can_btn.click();
-    EXPECT_EQ(form().modal_result(), settings_form::closed_with_cancel);
+    EXPECT_EQ(form().modal_result(), modal_result::cancel);
     form().FormShow();
     controls.OK_btn.click();
-    EXPECT_EQ(form().modal_result(), settings_form::closed_with_ok);
+    EXPECT_EQ(form().modal_result(), modal_result::ok);
     form().FormShow();
     controls.Kill_btn.click();
     EXPECT_EQ(calls.back(), "kill");
     form().end_for_program_exit();
-    EXPECT_EQ(form().modal_result(), settings_form::closed_with_cancel);
+    EXPECT_EQ(form().modal_result(), modal_result::cancel);
     EXPECT_EQ(closings, 3);
 }
 
@@ -258,7 +258,7 @@ TEST_F(settings_form_test, empty_hooks_do_nothing) {
     }
     EXPECT_TRUE(form().FormKeyDown(settings_form::virtual_key_f1));
     EXPECT_FALSE(controls.setting_loaded);
-    EXPECT_EQ(form().modal_result(), settings_form::still_open);
+    EXPECT_EQ(form().modal_result(), modal_result::still_open);
 }
 
 TEST_F(settings_form_test, leaves_the_controls_unbound_when_it_goes) {

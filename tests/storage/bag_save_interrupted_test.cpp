@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 
-#include "child_process.h"
+#include "interrupted_save.h"
 #include "storage/bag.h"
 #include "storage/ini_document.h"
 #include "support/files.h"
@@ -23,17 +23,18 @@ class InterruptedBagSave : public ::testing::Test {
 protected:
     void SetUp() override {
         // Enough unknown entries that the write takes many system calls' worth of bytes.
-        old_text = "[Quor_start]\r\nMIN_TIME=30\r\nMAX_TIME=60\r\n";
+        file.path = directory.path() / "Quor_Rings_32_Config.ini";
+        file.old_bytes = "[Quor_start]\r\nMIN_TIME=30\r\nMAX_TIME=60\r\n";
         for (int index = 0; index < 800; ++index) {
-            old_text += "UNKNOWN_" + std::to_string(index) + "=kept by the program but not used\r\n";
+            file.old_bytes += "UNKNOWN_" + std::to_string(index) + "=kept by the program but not used\r\n";
         }
-        std::ofstream(ini_path(), std::ios::binary) << old_text;
+        file.put_back_old();
 
-        ini_document expected = ini_document::parse(old_text);
+        ini_document expected = ini_document::parse(file.old_bytes);
         TBag bag = loaded_and_changed_bag();
         bag.save_to_document(expected);
-        new_text = expected.text();
-        ASSERT_NE(new_text, old_text);
+        file.new_bytes = expected.text();
+        ASSERT_NE(file.new_bytes, file.old_bytes);
     }
 
     TBag loaded_and_changed_bag() const {
@@ -46,98 +47,46 @@ protected:
         return bag;
     }
 
-    // Empty when the file on disk is one of the two whole versions.
-    std::string check_file_is_whole() const {
-        const std::string on_disk = file_text(ini_path());
-        if (on_disk == old_text || on_disk == new_text) return {};
-        return "the file holds " + std::to_string(on_disk.size()) + " bytes that are neither the old nor the new file";
-    }
-
-    std::filesystem::path ini_path() const { return directory.path() / "Quor_Rings_32_Config.ini"; }
-
     testing::temporary_directory directory;
-    std::string old_text;
-    std::string new_text;
+    testing::replaced_file file;
 };
 
 TEST_F(InterruptedBagSave, AKilledSaveLeavesTheOldFileOrTheNewOne) {
-    int old_seen = 0;
-    int new_seen = 0;
-    auto check_and_restore = [&](const testing::child_outcome& outcome, const std::string& when) {
-        EXPECT_EQ(outcome.report, "") << when;
-        EXPECT_EQ(check_file_is_whole(), "") << when;
-        (file_text(ini_path()) == old_text ? old_seen : new_seen) += 1;
-        std::ofstream(ini_path(), std::ios::binary | std::ios::trunc) << old_text;
-    };
-
     // Killed at every 997th byte written.
-    for (std::size_t bytes = 0; bytes < new_text.size(); bytes += 997) {
-        TBag bag = loaded_and_changed_bag();
-        const auto outcome = testing::run_in_child([&] {
-            testing::limit_file_size(bytes, true);
-            bag.SaveToIni();
-            return std::string("the save went past the byte limit without dying");
-        });
-        EXPECT_TRUE(outcome.killed) << "at byte " << bytes;
-        check_and_restore(outcome, "killed at byte " + std::to_string(bytes));
-    }
-    // The partial temporary file of the last kill does not stand in the way of a save.
-    const auto finished = testing::run_in_child([&] {
-        TBag bag = loaded_and_changed_bag();
-        bag.SaveToIni();
-        return std::string();
+    testing::expect_killed_saves_leave_a_whole_file(file, 997, [this] {
+        auto bag = std::make_shared<TBag>(loaded_and_changed_bag());
+        return [bag] { bag->SaveToIni(); };
     });
-    check_and_restore(finished, "not killed");
-    // Killed at increasing times, which also reach the flush and the rename.
-    for (int delay = 0; delay <= 51200; delay = delay == 0 ? 50 : delay * 2) {
-        TBag bag = loaded_and_changed_bag();
-        const auto outcome = testing::run_in_child(
-            [&] {
-                bag.SaveToIni();
-                return std::string();
-            },
-            std::chrono::microseconds(delay));
-        check_and_restore(outcome, "killed after " + std::to_string(delay) + " microseconds");
-    }
-    EXPECT_GT(old_seen, 0);
-    EXPECT_GT(new_seen, 0);
 
     // Nor do those of the kills at any time; none is left once a save has gone through.
     TBag bag = loaded_and_changed_bag();
     bag.SaveToIni();
-    EXPECT_EQ(file_text(ini_path()), new_text);
+    EXPECT_EQ(file_text(file.path), file.new_bytes);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory.path()), {}), 1);
 }
 
 TEST_F(InterruptedBagSave, NoSpaceIsReportedAndTheChangesWaitInMemoryForTheNextSave) {
-    for (const rlim_t limit : {rlim_t{0}, rlim_t{1}, rlim_t{new_text.size() / 2}, rlim_t{new_text.size() - 1}}) {
-        const auto outcome = testing::run_in_child([&]() -> std::string {
-            TBag bag = loaded_and_changed_bag();
-            testing::limit_file_size(limit, false);
-            try {
-                bag.SaveToIni();
-                return "the save reported success";
-            } catch (const EBagError& error) {
-                if (error.what() != "Unable to write to " + ini_path().string()) {
-                    return std::string("wrong message: ") + error.what();
-                }
-            }
-            if (file_text(ini_path()) != old_text) return "the old file was changed";
-            if (std::distance(std::filesystem::directory_iterator(directory.path()), {}) != 1) {
-                return "the failed save left a file behind";
-            }
-            if (bag.ReadInteger("Min_Time", 0) != 45 || bag.ReadString("Quor_settings_file", "") != "My_Settings") {
-                return "the changes were lost from memory";
-            }
-            testing::lift_file_size_limit();
+    const rlim_t size = file.new_bytes.size();
+    testing::expect_refused_saves(file, {rlim_t{0}, rlim_t{1}, rlim_t{size / 2}, rlim_t{size - 1}},
+                                  [&]() -> std::string {
+        TBag bag = loaded_and_changed_bag();
+        try {
             bag.SaveToIni();
-            if (file_text(ini_path()) != new_text) return "saving again did not write the changes";
-            return {};
-        });
-        EXPECT_FALSE(outcome.killed);
-        EXPECT_EQ(outcome.report, "") << "file size limit " << limit;
-        std::ofstream(ini_path(), std::ios::binary | std::ios::trunc) << old_text;
-    }
+            return "the save reported success";
+        } catch (const EBagError& error) {
+            if (error.what() != "Unable to write to " + file.path.string()) {
+                return std::string("wrong message: ") + error.what();
+            }
+        }
+        if (std::string problem = file.untouched_or_why_not(); !problem.empty()) return problem;
+        if (bag.ReadInteger("Min_Time", 0) != 45 || bag.ReadString("Quor_settings_file", "") != "My_Settings") {
+            return "the changes were lost from memory";
+        }
+        testing::lift_file_size_limit();
+        bag.SaveToIni();
+        if (file_text(file.path) != file.new_bytes) return "saving again did not write the changes";
+        return {};
+    });
 }
 
 }  // namespace

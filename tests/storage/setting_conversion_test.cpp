@@ -1,6 +1,7 @@
 #include "engine/control_error.h"
 #include "storage/quor_setting.h"
 #include "storage/setting_conversion.h"
+#include "storage/setting_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +34,15 @@ std::vector<std::filesystem::path> library_fixtures() {
     return paths;
 }
 
+// The control line of a setting that names the control; empty when none does.
+std::string line_of(const lines& setting, std::string_view control_name) {
+    std::vector<std::string> fields;
+    for (std::size_t index = 1; index < setting.size(); ++index) {
+        if (!split_fields(setting[index], fields).empty() && fields.front() == control_name) return setting[index];
+    }
+    return {};
+}
+
 std::vector<Quor_setting> read_library(std::string_view text) {
     text_reader reader(text);
     std::vector<Quor_setting> settings;
@@ -49,13 +59,13 @@ TEST(controls_to_lines, writes_the_designed_form_as_right_aligned_names_and_tab_
     controls_to_lines(form, written, "Temp setting");
     ASSERT_EQ(written.size(), 62u) << "name and 61 lines: no palette selected, no palette line";
     EXPECT_EQ(written[0], "Temp setting");
-    EXPECT_EQ(written[1], "         Screensaver\tFALSE");
-    EXPECT_EQ(written[2], "        max_polygons\t0\t100\t0");
-    EXPECT_EQ(written[14], "        ran_rotation\tFALSE");
-    EXPECT_EQ(written[22], "         rot_ran_per\tTRUE");
-    EXPECT_EQ(written[35], "         palette_inc\t-128\t128\t0");
-    EXPECT_EQ(written[37], "        pause_freeze\tFALSE");
-    EXPECT_EQ(written[61], "        speed_scroll\t1\t200\t1");
+    EXPECT_EQ(line_of(written, "Screensaver"), "         Screensaver\tFALSE");
+    EXPECT_EQ(line_of(written, "max_polygons"), "        max_polygons\t0\t100\t0");
+    EXPECT_EQ(line_of(written, "ran_rotation"), "        ran_rotation\tFALSE");
+    EXPECT_EQ(line_of(written, "rot_ran_per"), "         rot_ran_per\tTRUE");
+    EXPECT_EQ(line_of(written, "palette_inc"), "         palette_inc\t-128\t128\t0");
+    EXPECT_EQ(line_of(written, "pause_freeze"), "        pause_freeze\tFALSE");
+    EXPECT_EQ(line_of(written, "speed_scroll"), "        speed_scroll\t1\t200\t1");
 
     form.fill_palette_list(shipped_palettes);
     form.palette_list.set_item_index(1);
@@ -65,9 +75,9 @@ TEST(controls_to_lines, writes_the_designed_form_as_right_aligned_names_and_tab_
     written = controls_to_lines(form, "");
     ASSERT_EQ(written.size(), 63u);
     EXPECT_EQ(written[0], "");
-    EXPECT_EQ(written[6], "              in_out\tTRUE");
-    EXPECT_EQ(written[34], "           density10\t-100\t100\t-37");
-    EXPECT_EQ(written[37], "        palette_list\tICE.PAL");
+    EXPECT_EQ(line_of(written, "in_out"), "              in_out\tTRUE");
+    EXPECT_EQ(line_of(written, "density10"), "           density10\t-100\t100\t-37");
+    EXPECT_EQ(line_of(written, "palette_list"), "        palette_list\tICE.PAL");
     EXPECT_EQ(padded_control_name("a_name_longer_than_twenty"), "a_name_longer_than_twenty");
 }
 

@@ -4,13 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <filesystem>
-#include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "child_process.h"
+#include "interrupted_save.h"
 #include "storage/lzh_compressor.h"
 #include "storage/settings_file.h"
 #include "storage/settings_library.h"
@@ -45,10 +43,11 @@ protected:
         location.program_directory = directory.path();
         location.base_name = "Quor_Rings_32_Settings";
         location.packed = GetParam();
-        old_bytes = encoded(make_library(60, "Old setting ").write_settings());
-        new_bytes = encoded(changed_library().write_settings());
-        ASSERT_NE(old_bytes, new_bytes);
-        restore_old_file();
+        file.path = location.chosen_path();
+        file.old_bytes = encoded(make_library(60, "Old setting ").write_settings());
+        file.new_bytes = encoded(changed_library().write_settings());
+        ASSERT_NE(file.old_bytes, file.new_bytes);
+        file.put_back_old();
     }
 
     std::string encoded(const std::string& text) const {
@@ -63,90 +62,44 @@ protected:
         return library;
     }
 
-    void restore_old_file() const { std::ofstream(location.chosen_path(), std::ios::binary | std::ios::trunc) << old_bytes; }
-
     testing::temporary_directory directory;
     settings_file_location location;
-    std::string old_bytes;
-    std::string new_bytes;
+    testing::replaced_file file;
 };
 
 TEST_P(InterruptedSettingsSave, AKilledSaveLeavesTheOldFileOrTheNewOne) {
-    int old_seen = 0;
-    int new_seen = 0;
-    auto check_and_restore = [&](const testing::child_outcome& outcome, const std::string& when) {
-        EXPECT_EQ(outcome.report, "") << when;
-        const std::string on_disk = file_text(location.chosen_path());
-        EXPECT_TRUE(on_disk == old_bytes || on_disk == new_bytes)
-            << when << ": the file holds " << on_disk.size() << " bytes that are neither the old nor the new library";
-        (on_disk == old_bytes ? old_seen : new_seen) += 1;
-        restore_old_file();
-    };
-    auto save = [&] {
-        settings_library library = changed_library();
-        silent_progress_box progress;
-        recording_message_box messages;
-        save_settings_file(library, location, progress, messages);
-    };
-
-    const std::size_t step = new_bytes.size() / 25 + 1;
-    for (std::size_t bytes = 0; bytes < new_bytes.size(); bytes += step) {
-        const auto outcome = testing::run_in_child([&] {
-            testing::limit_file_size(bytes, true);
-            save();
-            return std::string("the save went past the byte limit without dying");
-        });
-        EXPECT_TRUE(outcome.killed) << "at byte " << bytes;
-        check_and_restore(outcome, "killed at byte " + std::to_string(bytes));
-    }
-    for (int delay = 0; delay <= 51200; delay = delay == 0 ? 50 : delay * 2) {
-        const auto outcome = testing::run_in_child(
-            [&] {
-                save();
-                return std::string();
-            },
-            std::chrono::microseconds(delay));
-        check_and_restore(outcome, "killed after " + std::to_string(delay) + " microseconds");
-    }
-    const auto finished = testing::run_in_child([&] {
-        save();
-        return std::string();
+    testing::expect_killed_saves_leave_a_whole_file(file, file.new_bytes.size() / 25 + 1, [&] {
+        auto library = std::make_shared<settings_library>(changed_library());
+        return [this, library] {
+            silent_progress_box progress;
+            recording_message_box messages;
+            save_settings_file(*library, location, progress, messages);
+        };
     });
-    check_and_restore(finished, "not killed");
-    EXPECT_GT(old_seen, 0);
-    EXPECT_GT(new_seen, 0);
 }
 
 TEST_P(InterruptedSettingsSave, NoSpaceIsReportedAndTheChangesWaitInMemoryForTheNextSave) {
-    for (const rlim_t limit : {rlim_t{0}, rlim_t{new_bytes.size() / 2}, rlim_t{new_bytes.size() - 1}}) {
-        const auto outcome = testing::run_in_child([&]() -> std::string {
-            settings_library library = changed_library();
-            silent_progress_box progress;
-            recording_message_box messages;
-            testing::limit_file_size(limit, false);
-            if (save_settings_file(library, location, progress, messages) != save_result::failed) {
-                return "the save reported success";
-            }
-            const std::vector<std::string> expected = {"Cannot create file " + location.chosen_path().string()};
-            if (messages.messages != expected) {
-                return "wrong messages: " + (messages.messages.empty() ? std::string("none") : messages.messages.front());
-            }
-            if (file_text(location.chosen_path()) != old_bytes) return "the old file was changed";
-            if (std::distance(std::filesystem::directory_iterator(directory.path()), {}) != 1) {
-                return "the failed save left a file behind";
-            }
-            if (!library.library_modified || library.write_settings() != changed_library().write_settings()) {
-                return "the changes were lost from memory";
-            }
-            testing::lift_file_size_limit();
-            if (save_settings_file(library, location, progress, messages) != save_result::saved) return "saving again failed";
-            if (file_text(location.chosen_path()) != new_bytes) return "saving again did not write the changes";
-            return {};
-        });
-        EXPECT_FALSE(outcome.killed);
-        EXPECT_EQ(outcome.report, "") << "file size limit " << limit;
-        restore_old_file();
-    }
+    const rlim_t size = file.new_bytes.size();
+    testing::expect_refused_saves(file, {rlim_t{0}, rlim_t{size / 2}, rlim_t{size - 1}}, [&]() -> std::string {
+        settings_library library = changed_library();
+        silent_progress_box progress;
+        recording_message_box messages;
+        if (save_settings_file(library, location, progress, messages) != save_result::failed) {
+            return "the save reported success";
+        }
+        const std::vector<std::string> expected = {"Cannot create file " + location.chosen_path().string()};
+        if (messages.messages != expected) {
+            return "wrong messages: " + (messages.messages.empty() ? std::string("none") : messages.messages.front());
+        }
+        if (std::string problem = file.untouched_or_why_not(); !problem.empty()) return problem;
+        if (!library.library_modified || library.write_settings() != changed_library().write_settings()) {
+            return "the changes were lost from memory";
+        }
+        testing::lift_file_size_limit();
+        if (save_settings_file(library, location, progress, messages) != save_result::saved) return "saving again failed";
+        if (file_text(location.chosen_path()) != file.new_bytes) return "saving again did not write the changes";
+        return {};
+    });
 }
 
 INSTANTIATE_TEST_SUITE_P(BothFormats, InterruptedSettingsSave, ::testing::Values(true, false),

@@ -32,7 +32,7 @@ protected:
 
     // Runs the box modally; `during` is called twice while it shows, a
     // little apart, then OK is clicked.
-    int show_and_watch(const std::function<void()>& during) {
+    modal_result show_and_watch(const std::function<void()>& during) {
         QTimer::singleShot(250, view.get(), during);
         QTimer::singleShot(750, view.get(), during);
         QTimer::singleShot(800, view.get(),
@@ -54,14 +54,14 @@ TEST_F(about_box_view_test, animates_while_shown_at_no_more_than_its_frame_rate_
     ASSERT_TRUE(messages.messages.empty());
     std::vector<QImage> pictures;
     std::vector<int> frames;
-    const int result = show_and_watch([&] {
+    const modal_result result = show_and_watch([&] {
         EXPECT_TRUE(demonstration.showing());
         EXPECT_EQ(loop_owner, std::vector<std::string>{"box"});
         pictures.push_back(view->picture().copy());
         frames.push_back(demonstration.state.frame_count);
     });
 
-    EXPECT_EQ(result, 1);
+    EXPECT_EQ(result, modal_result::ok);
     ASSERT_EQ(pictures.size(), 2u);
     EXPECT_NE(pictures[0], pictures[1]);
     // Half a second apart: about 15 frames at 30.5 a second, never many more.

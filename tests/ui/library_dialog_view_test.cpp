@@ -33,7 +33,7 @@ struct library_dialog_view_test : ::testing::Test {
         testing::double_click_at(view.settings_list()->viewport(), cell_centre(column, row));
     }
     // Runs `steps` inside the modal loop, then reports its result.
-    int show_for_load(const std::function<void()>& steps) {
+    modal_result show_for_load(const std::function<void()>& steps) {
         QTimer::singleShot(0, [&] {
             steps();
             if (view.isVisible()) view.cancel_button()->click();
@@ -83,7 +83,7 @@ TEST_F(library_dialog_view_test, the_tag_column_toggles_on_double_click_and_ok_a
         double_click(1, 0);
         view.ok_button()->click();
     });
-    EXPECT_EQ(view.show_for_load(), 1);
+    EXPECT_EQ(view.show_for_load(), modal_result::ok);
     EXPECT_TRUE(library.settings[0].screensave());
     EXPECT_EQ(form.max_polygons.position(), 42);
     EXPECT_EQ(view.count_label()->text(), "Number of settings in file : 3");

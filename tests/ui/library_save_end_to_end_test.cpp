@@ -46,7 +46,7 @@ TEST(library_save_end_to_end, a_setting_saved_through_the_dialog_is_in_the_file_
         testing::press_key(view.editor(), Qt::Key_Return);
         if (view.isVisible()) view.cancel_button()->click();
     });
-    EXPECT_EQ(view.show_for_save(), library_dialog::closed_with_ok);
+    EXPECT_EQ(view.show_for_save(), modal_result::ok);
     ASSERT_EQ(save_settings_file(library, file, progress, messages), save_result::saved);
 
     const testing::tool_run listed = testing::run_program("quorrings-settings", {"list", file.packed_path().string()});

@@ -45,7 +45,7 @@ protected:
     steady_tick_clock clock;
     testing::engine_log engines;
     int settings_shown = 0;
-    main_window model{{form, options, palette, random, messages, cursors, clock, testing::recording_factory(engines), [this] { return ++settings_shown, modal_result_cancel; },
+    main_window model{{form, options, palette, random, messages, cursors, clock, testing::recording_factory(engines), [this] { return ++settings_shown, modal_result::cancel; },
                        [](bool) {}, {}},
                       32, 24};
     main_window_view view{model};

@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/parameter_catalogue.h"
 #include "storage/setting_conversion.h"
 #include "support/recording_message_box.h"
 #include "support/temporary_directory.h"
@@ -46,7 +47,7 @@ protected:
     }
 
     // Shows the form, runs `while_open` inside its modal loop, returns its result.
-    int show_and(std::function<void()> while_open) {
+    modal_result show_and(std::function<void()> while_open) {
         QTimer::singleShot(0, view.get(), [&] {
             while_open();
             // Whatever happened, never leave the test hanging in the loop.
@@ -90,6 +91,28 @@ TEST_F(settings_form_view_test, is_a_fixed_dialog_without_caption_buttons_in_a_s
     view->show();
     EXPECT_EQ(list->visualItemRect(list->item(0)).height(), 13);
     EXPECT_EQ(list->viewport()->height() % 13, 0) << "a whole number of rows";
+}
+
+TEST_F(settings_form_view_test, every_catalogue_entry_has_one_widget_of_its_kind_with_its_hint) {
+    for (const parameter& entry : parameter_catalogue()) {
+        const QString name = QString::fromUtf8(entry.name.data(), qsizetype(entry.name.size()));
+        const QList<QWidget*> widgets = view->findChildren<QWidget*>(name);
+        ASSERT_EQ(widgets.size(), 1) << entry.name;
+        QWidget* widget = widgets.front();
+        const bool of_its_kind = [&] {
+            switch (entry.kind) {
+                case parameter_kind::scroll_bar: return qobject_cast<QScrollBar*>(widget) != nullptr;
+                case parameter_kind::radio_button: return qobject_cast<QRadioButton*>(widget) != nullptr;
+                case parameter_kind::check_box: return qobject_cast<QCheckBox*>(widget) != nullptr;
+                case parameter_kind::list_box: return qobject_cast<QListWidget*>(widget) != nullptr;
+            }
+            return false;
+        }();
+        EXPECT_TRUE(of_its_kind) << entry.name;
+        EXPECT_EQ(widget->isVisibleTo(view.get()), entry.visible) << entry.name;
+        EXPECT_EQ(widget->toolTip().toStdString(), entry.hint) << entry.name;
+    }
+    EXPECT_EQ(widget<QCheckBox>("fix_speed")->toolTip(), QStringLiteral("Green = Could go faster"));
 }
 
 TEST_F(settings_form_view_test, widgets_move_their_controls_and_show_every_change_of_them) {
@@ -194,9 +217,11 @@ TEST_F(settings_form_view_test, f1_anywhere_on_the_form_asks_for_help) {
 }
 
 TEST_F(settings_form_view_test, reports_ok_cancel_and_the_end_of_the_program) {
-    EXPECT_EQ(show_and([&] { widget<QPushButton>("OK_btn")->click(); }), 1);
+    EXPECT_EQ(show_and([&] { widget<QPushButton>("OK_btn")->click(); }), modal_result::ok);
+    EXPECT_EQ(view->result(), 1) << "the designed code of OK";
     EXPECT_FALSE(view->isVisible());
-    EXPECT_EQ(show_and([&] { widget<QPushButton>("Can_btn")->click(); }), 2);
+    EXPECT_EQ(show_and([&] { widget<QPushButton>("Can_btn")->click(); }), modal_result::cancel);
+    EXPECT_EQ(view->result(), 2) << "the designed code of Cancel";
 
     // Escape does not close the form; its own buttons do.
     bool open_after_escape = false;
@@ -205,22 +230,22 @@ TEST_F(settings_form_view_test, reports_ok_cancel_and_the_end_of_the_program) {
                   open_after_escape = view->isVisible();
                   widget<QPushButton>("OK_btn")->click();
               }),
-              1);
+              modal_result::ok);
     EXPECT_TRUE(open_after_escape);
 
     view->kill_program = [&] { view->end_for_program_exit(); };
-    EXPECT_EQ(show_and([&] { widget<QPushButton>("Kill_btn")->click(); }), 2);
+    EXPECT_EQ(show_and([&] { widget<QPushButton>("Kill_btn")->click(); }), modal_result::cancel);
 
-    // A setting loaded from the library, then Cancel: the form still says 2.
+    // A setting loaded from the library, then Cancel: the form still says Cancel.
     view->load_settings = [&] {
         lines_to_controls(controls, controls_to_lines(settings_controls(), "Other"));
-        return 1;
+        return modal_result::ok;
     };
     EXPECT_EQ(show_and([&] {
                   widget<QPushButton>("Load_btn")->click();
                   widget<QPushButton>("Can_btn")->click();
               }),
-              2);
+              modal_result::cancel);
     EXPECT_TRUE(controls.setting_loaded);
 }
 
