@@ -117,14 +117,7 @@ void index_buffer::note_drawn(std::int64_t left_edge, std::int64_t top_edge, std
     const int right = static_cast<int>(std::min<std::int64_t>(right_edge, width_));
     const int bottom = static_cast<int>(std::min<std::int64_t>(bottom_edge, height_));
     if (left >= right || top >= bottom) return;
-    if (drawn_.empty()) {
-        drawn_ = {left, top, right, bottom};
-        return;
-    }
-    drawn_.left = std::min(drawn_.left, left);
-    drawn_.top = std::min(drawn_.top, top);
-    drawn_.right = std::max(drawn_.right, right);
-    drawn_.bottom = std::max(drawn_.bottom, bottom);
+    drawn_ = united(drawn_, {left, top, right, bottom});
 }
 
 void index_buffer::set_pixel(int x, int y, std::uint8_t index) {

@@ -21,9 +21,17 @@ struct pixel_area {
     int right = 0;
     int bottom = 0;
 
-    bool empty() const { return left >= right || top >= bottom; }
+    constexpr bool empty() const { return left >= right || top >= bottom; }
     friend bool operator==(const pixel_area&, const pixel_area&) = default;
 };
+
+// The smallest area holding both.
+constexpr pixel_area united(const pixel_area& a, const pixel_area& b) {
+    if (a.empty()) return b;
+    if (b.empty()) return a;
+    return {a.left < b.left ? a.left : b.left, a.top < b.top ? a.top : b.top, a.right > b.right ? a.right : b.right,
+            a.bottom > b.bottom ? a.bottom : b.bottom};
+}
 
 class index_buffer {
 public:

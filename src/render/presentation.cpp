@@ -50,38 +50,57 @@ std::uint64_t eight_indices(const std::uint8_t* from) {
     return eight;
 }
 
-// One row's changes between columns `first` and `last`; true when it wrote.
-// With the colours unchanged, an unchanged index keeps its colour; with them
-// moved, only black that stays black (index 0, whose colour never moves) does.
-bool convert_row_changes(const std::uint8_t* from, std::uint8_t* shown, std::uint32_t* to, int first, int last,
-                         bool colours_moved, const std::uint32_t* colours) {
-    bool wrote = false;
+// The columns of a row that hold an index other than 0, by whole words.
+struct lit_span {
+    int first = 0;
+    int last = 0;
+    void add(int from, int to) {
+        if (first >= last) {
+            first = from;
+            last = to;
+        } else {
+            first = std::min(first, from);
+            last = std::max(last, to);
+        }
+    }
+};
+
+lit_span lit_span_of(const std::uint8_t* row, int width) {
+    lit_span span;
+    int x = 0;
+    for (; x + 8 <= width; x += 8)
+        if (eight_indices(row + x) != 0) span.add(x, x + 8);
+    for (; x < width; ++x)
+        if (row[x] != 0) span.add(x, x + 1);
+    return span;
+}
+
+// One row's changes between columns `first` and `last`; returns the columns
+// written and notes the lit ones in `lit`. With the colours unchanged, an
+// unchanged index keeps its colour; with them moved, only black that stays
+// black (index 0, whose colour never moves) does.
+lit_span convert_row_changes(const std::uint8_t* from, std::uint8_t* shown, std::uint32_t* to, int first, int last,
+                             bool colours_moved, const std::uint32_t* colours, lit_span& lit) {
+    lit_span written;
     int x = first;
     for (; x + 8 <= last; x += 8) {
         const std::uint64_t now = eight_indices(from + x);
+        if (now != 0) lit.add(x, x + 8);
         const std::uint64_t was = eight_indices(shown + x);
         if (colours_moved ? (now | was) == 0 : now == was) continue;
         convert_row(from + x, to + x, 8, colours);
         std::memcpy(shown + x, &now, sizeof now);
-        wrote = true;
+        written.add(x, x + 8);
     }
     for (; x < last; ++x) {
         const std::uint8_t now = from[x];
+        if (now != 0) lit.add(x, x + 1);
         if (colours_moved ? (now | shown[x]) == 0 : now == shown[x]) continue;
         to[x] = colours[now];
         shown[x] = now;
-        wrote = true;
+        written.add(x, x + 1);
     }
-    return wrote;
-}
-
-bool row_is_lit(const std::uint8_t* row, int width) {
-    int x = 0;
-    for (; x + 8 <= width; x += 8)
-        if (eight_indices(row + x) != 0) return true;
-    for (; x < width; ++x)
-        if (row[x] != 0) return true;
-    return false;
+    return written;
 }
 
 }  // namespace
@@ -99,17 +118,48 @@ void palette_presenter::present(const index_image& source, const colour_table& t
     width_ = width;
     height_ = height;
     shown_.resize(std::size_t(width) * std::size_t(height));
-    lit_.assign(std::size_t(height), 0);
+    lit_.assign(std::size_t(height), {});
     for (int y = 0; y < height; ++y) {
         const std::uint8_t* from = source.pixels + y * source.stride;
         convert_row(from, destination.pixels + y * destination.stride, width, table.data());
         std::memcpy(shown_.data() + std::size_t(y) * std::size_t(width), from, std::size_t(width));
-        lit_[std::size_t(y)] = row_is_lit(from, width) ? 1 : 0;
+        const lit_span lit = lit_span_of(from, width);
+        lit_[std::size_t(y)] = {lit.first, lit.last};
     }
     table_ = table;
     destination_ = destination.pixels;
     destination_stride_ = destination.stride;
     valid_ = true;
+}
+
+palette_presenter::lit_columns palette_presenter::columns_to_convert(int y, const pixel_area& drawn,
+                                                                   bool colours_moved) const {
+    lit_span columns;
+    if (!drawn.empty() && y >= drawn.top && y < drawn.bottom)
+        columns.add(std::clamp(drawn.left, 0, width_), std::clamp(drawn.right, 0, width_));
+    const lit_columns& lit = lit_[std::size_t(y)];
+    if (colours_moved && lit.first < lit.last) columns.add(lit.first, lit.last);
+    if (columns.first >= columns.last) return {};
+    // Whole words from the row's start, so that every word is read aligned alike.
+    return {columns.first & ~7, std::min(width_, (columns.last + 7) & ~7)};
+}
+
+pixel_area palette_presenter::area_to_convert(const index_image& source, const pixel_area& drawn,
+                                              const colour_table& table, const rgb_image& destination) const {
+    if (!same_destination(source, destination) || table[0] != table_[0])
+        return {0, 0, std::min(source.width, destination.width), std::min(source.height, destination.height)};
+    const bool colours_moved = table != table_;
+    lit_span columns;
+    int top = height_;
+    int bottom = 0;
+    for (int y = 0; y < height_; ++y) {
+        const lit_columns row = columns_to_convert(y, drawn, colours_moved);
+        if (row.first >= row.last) continue;
+        columns.add(row.first, row.last);
+        top = std::min(top, y);
+        bottom = y + 1;
+    }
+    return top < bottom ? pixel_area{columns.first, top, columns.last, bottom} : pixel_area{};
 }
 
 pixel_area palette_presenter::present_changes(const index_image& source, const pixel_area& drawn,
@@ -121,27 +171,28 @@ pixel_area palette_presenter::present_changes(const index_image& source, const p
     }
     const bool colours_moved = table != table_;
     table_ = table;
-    // Columns outside the drawn area cannot have new indices.
-    const int first_drawn = std::clamp(drawn.left, 0, width_);
-    const int last_drawn = std::clamp(drawn.right, 0, width_);
+    lit_span written_columns;
     int top = height_;
     int bottom = 0;
     for (int y = 0; y < height_; ++y) {
-        const bool drawn_row = !drawn.empty() && y >= drawn.top && y < drawn.bottom;
-        std::uint8_t& lit = lit_[std::size_t(y)];
-        if (!drawn_row && !(colours_moved && lit)) continue;
-        const std::uint8_t* from = source.pixels + y * source.stride;
-        std::uint8_t* shown = shown_.data() + std::size_t(y) * std::size_t(width_);
-        std::uint32_t* to = destination.pixels + y * destination.stride;
-        const int first = colours_moved ? 0 : first_drawn;
-        const int last = colours_moved ? width_ : last_drawn;
-        if (convert_row_changes(from, shown, to, first, last, colours_moved, table.data())) {
+        const lit_columns columns = columns_to_convert(y, drawn, colours_moved);
+        if (columns.first >= columns.last) continue;
+        lit_columns& lit = lit_[std::size_t(y)];
+        lit_span lit_now;
+        const lit_span written =
+            convert_row_changes(source.pixels + y * source.stride, shown_.data() + std::size_t(y) * std::size_t(width_),
+                                destination.pixels + y * destination.stride, columns.first, columns.last,
+                                colours_moved, table.data(), lit_now);
+        // Lit columns outside the ones looked at are still lit.
+        if (lit.first < lit.last && (lit.first < columns.first || lit.last > columns.last)) lit_now.add(lit.first, lit.last);
+        lit = lit_now.first < lit_now.last ? lit_columns{lit_now.first, lit_now.last} : lit_columns{};
+        if (written.first < written.last) {
+            written_columns.add(written.first, written.last);
             top = std::min(top, y);
             bottom = y + 1;
         }
-        if (drawn_row) lit = row_is_lit(shown, width_) ? 1 : 0;
     }
-    return top < bottom ? pixel_area{0, top, width_, bottom} : pixel_area{};
+    return top < bottom ? pixel_area{written_columns.first, top, written_columns.last, bottom} : pixel_area{};
 }
 
 }  // namespace quor

@@ -52,25 +52,37 @@ public:
     // that present_changes() continues from.
     void present(const index_image& source, const colour_table& table, const rgb_image& destination);
 
+    // The area present_changes() may write for this drawn area and table: a
+    // window asks to show that much.
+    pixel_area area_to_convert(const index_image& source, const pixel_area& drawn, const colour_table& table,
+                               const rgb_image& destination) const;
     // Brings the destination, which holds what the last call left there, up
     // to date: pixels in `drawn` (the area written since then) whose indices
     // changed, and, when the colours moved, every pixel that is not black.
     // Converts all when there was no last call, or it went to another
-    // destination or size. Returns the rows it wrote, full width.
+    // destination or size. Returns the area it wrote.
     pixel_area present_changes(const index_image& source, const pixel_area& drawn, const colour_table& table,
                                const rgb_image& destination);
 
-    // The destination no longer holds the last conversion (a new window, an
-    // exposure): the next present_changes() converts all.
+    // The destination no longer holds the last conversion (a new window
+    // buffer): the next present_changes() converts all.
     void forget_destination() { valid_ = false; }
 
 private:
+    // Columns [first, last) of one row that hold an index other than 0.
+    struct lit_columns {
+        int first = 0;
+        int last = 0;
+    };
     bool same_destination(const index_image& source, const rgb_image& destination) const;
+    // Columns of row `y` that may change: drawn ones, and lit ones when the
+    // colours moved; whole 8-pixel words. Empty when none.
+    lit_columns columns_to_convert(int y, const pixel_area& drawn, bool colours_moved) const;
 
     bool valid_ = false;
     colour_table table_{};
-    std::vector<std::uint8_t> shown_;   // the indices as last converted, row by row
-    std::vector<std::uint8_t> lit_;     // per row: 1 when it holds an index other than 0
+    std::vector<std::uint8_t> shown_;  // the indices as last converted, row by row
+    std::vector<lit_columns> lit_;     // per row of shown_
     int width_ = 0;
     int height_ = 0;
     const std::uint32_t* destination_ = nullptr;

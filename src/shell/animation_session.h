@@ -93,6 +93,8 @@ public:
     bool has_rings() const { return rings_ != nullptr; }
     ring_animation* rings() { return rings_.get(); }
     const screen_geometry& geometry() const { return environment_.geometry; }
+    // The picture's colours as they stand.
+    const colour_table& colours() const { return parts_.palette.colours(); }
     const palette_phase& phase() const { return phase_; }
     frame_regulator& regulator() { return regulator_; }
     const frame_regulator& regulator() const { return regulator_; }

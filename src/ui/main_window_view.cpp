@@ -1,5 +1,6 @@
 #include "ui/main_window_view.h"
 
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -22,10 +23,6 @@ main_window_view::main_window_view(main_window& window) : window_(window) {
     setMouseTracking(true);
     clock_.start();
 
-    const index_buffer& screen = window_.screen();
-    pixels_.assign(static_cast<std::size_t>(screen.width()) * static_cast<std::size_t>(screen.height()), 0xff000000u);
-    picture_ = QImage(reinterpret_cast<uchar*>(pixels_.data()), screen.width(), screen.height(),
-                      screen.width() * static_cast<qsizetype>(sizeof(std::uint32_t)), QImage::Format_RGB32);
 }
 
 void main_window_view::show_full_screen() {
@@ -85,51 +82,106 @@ void main_window_view::end_program() {
     close();
 }
 
-pixel_area main_window_view::convert_changes() {
-    animation_session& session = window_.session();
-    const session_picture picture = session.picture();
-    const pixel_area rows = presenter_.present_changes(
-        picture.pixels, picture.drawn, picture.colours,
-        {pixels_.data(), picture.pixels.width, picture.pixels.height, picture.pixels.width});
+QRect main_window_view::widget_area(const pixel_area& area) const {
+    // Device pixels to the widget's own coordinates, rounded outward.
+    const qreal ratio = devicePixelRatioF();
+    const QPoint top_left(static_cast<int>(std::floor(area.left / ratio)), static_cast<int>(std::floor(area.top / ratio)));
+    const QPoint bottom_right(static_cast<int>(std::ceil(area.right / ratio)), static_cast<int>(std::ceil(area.bottom / ratio)));
+    return QRect(top_left, bottom_right - QPoint(1, 1));
+}
+
+rgb_image main_window_view::picture_target() {
+    // The window's own backing store, when it is a 32-bit image: converted
+    // straight into it, a frame costs no copy of the whole picture.
+    const index_buffer& screen = window_.screen();
+    if (QBackingStore* store = backingStore()) {
+        QPaintDevice* device = store->paintDevice();
+        if (device && device->devType() == QInternal::Image) {
+            auto* image = static_cast<QImage*>(device);
+            const QImage::Format format = image->format();
+            if ((format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+                 format == QImage::Format_ARGB32_Premultiplied) &&
+                image->width() >= screen.width() && image->height() >= screen.height())
+                return {reinterpret_cast<std::uint32_t*>(image->bits()), screen.width(), screen.height(),
+                        image->bytesPerLine() / static_cast<qsizetype>(sizeof(std::uint32_t))};
+        }
+    }
+    // Elsewhere into a picture of our own, copied into the window.
+    if (pixels_.size() != std::size_t(screen.width()) * std::size_t(screen.height())) {
+        pixels_.assign(std::size_t(screen.width()) * std::size_t(screen.height()), 0xff000000u);
+        own_picture_ = QImage(reinterpret_cast<uchar*>(pixels_.data()), screen.width(), screen.height(),
+                              screen.width() * static_cast<qsizetype>(sizeof(std::uint32_t)), QImage::Format_RGB32);
+    }
+    return {pixels_.data(), screen.width(), screen.height(), screen.width()};
+}
+
+void main_window_view::take_picture() {
+    const session_picture picture = window_.session().picture();
+    pending_drawn_ = united(pending_drawn_, picture.drawn);
     presented_pixels_ = picture.pixels_version;
     presented_palette_ = picture.palette_version;
     converted_once_ = true;
-    return rows;
 }
 
 void main_window_view::present() {
-    const pixel_area rows = convert_changes();
-    if (rows.empty()) return;
+    take_picture();
+    const index_buffer& screen = window_.screen();
+    const pixel_area area =
+        converted_once_ && last_target_.pixels
+            ? presenter_.area_to_convert(image_of(screen), pending_drawn_, window_.session().colours(), last_target_)
+            : pixel_area{0, 0, screen.width(), screen.height()};
+    if (area.empty()) return;
     ++presented_frames_;
     own_frame_pending_ = true;
-    // Device rows to the widget's own coordinates, rounded outward.
-    const qreal ratio = devicePixelRatioF();
-    const int top = static_cast<int>(std::floor(rows.top / ratio));
-    const int bottom = static_cast<int>(std::ceil(rows.bottom / ratio));
-    update(QRect(0, top, width(), bottom - top));
+    update(widget_area(area));
 }
 
 void main_window_view::paintEvent(QPaintEvent* event) {
     // Nobody but the window system asks for a paint we did not: an exposure.
     if (!own_frame_pending_) {
         window_.FormPaint();
-        convert_changes();
+        take_picture();
     }
     own_frame_pending_ = false;
 
+    const rgb_image target = picture_target();
+    const pixel_area written = presenter_.present_changes(image_of(window_.screen()), pending_drawn_,
+                                                          window_.session().colours(), target);
+    pending_drawn_ = {};
+    last_target_ = target;
+    const QRect written_area = written.empty() ? QRect() : widget_area(written);
+    // Written beyond what this paint shows: shown by the next one.
+    if (!written_area.isEmpty() && !event->region().contains(written_area))
+        update(QRegion(written_area).subtracted(event->region()));
+
     const qreal ratio = devicePixelRatioF();
-    picture_.setDevicePixelRatio(ratio);
+    const QRect picture_area(QPoint(0, 0), (QSizeF(target.width, target.height) / ratio).toSize());
     QPainter painter(this);
-    // Only what was asked for is copied into the window's backing store.
-    const QRect picture_area(QPoint(0, 0), (QSizeF(picture_.size()) / ratio).toSize());
-    for (const QRect& area : event->region()) {
-        const QRect shown = area.intersected(picture_area);
-        if (!shown.isEmpty()) {
+    if (target.pixels == pixels_.data()) {
+        own_picture_.setDevicePixelRatio(ratio);
+        for (const QRect& area : event->region()) {
+            const QRect shown = area.intersected(picture_area);
+            if (shown.isEmpty()) continue;
             const QRect source((QPointF(shown.topLeft()) * ratio).toPoint(), (QSizeF(shown.size()) * ratio).toSize());
-            painter.drawImage(shown, picture_, source);
+            painter.drawImage(shown, own_picture_, source);
         }
-        for (const QRect& uncovered : QRegion(area).subtracted(picture_area)) painter.fillRect(uncovered, Qt::black);
     }
+    for (const QRect& uncovered : event->region().subtracted(picture_area)) painter.fillRect(uncovered, Qt::black);
+}
+
+void main_window_view::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The window's buffer is made anew: nothing of the last picture is in it.
+    presenter_.forget_destination();
+    last_target_ = {};
+}
+
+QImage main_window_view::picture() const {
+    const index_buffer& screen = window_.screen();
+    if (last_target_.pixels == nullptr) return {};
+    const QImage shown(reinterpret_cast<const uchar*>(last_target_.pixels), last_target_.width, last_target_.height,
+                       last_target_.stride * static_cast<qsizetype>(sizeof(std::uint32_t)), QImage::Format_RGB32);
+    return shown.copy(0, 0, screen.width(), screen.height());
 }
 
 QPoint main_window_view::device_position(const QMouseEvent& event) const {

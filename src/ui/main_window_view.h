@@ -34,8 +34,8 @@ public:
     void end_program();
 
     main_window& model() { return window_; }
-    // The picture as last converted (device pixels).
-    const QImage& picture() const { return picture_; }
+    // The picture as last shown (device pixels).
+    QImage picture() const;
     // Frames converted and handed to the window system so far.
     std::uint64_t presented_frames() const { return presented_frames_; }
     // Seconds between two refreshes of the display the window is on.
@@ -50,20 +50,26 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // Converts what changed and asks for a paint of just those rows: our own
-    // frame, not a repaint of the rings.
+    // Asks for a paint of what the frame may have changed: our own frame, not
+    // a repaint of the rings. The paint converts it.
     void present();
-    // Converts what changed since the last conversion; the rows written.
-    pixel_area convert_changes();
+    // The session's picture is taken: what it drew waits for the next paint.
+    void take_picture();
+    // Where the paint converts to: the window's backing store, or our own picture.
+    rgb_image picture_target();
+    QRect widget_area(const pixel_area& area) const;
     QPoint device_position(const QMouseEvent& event) const;
     double seconds_now() const;
 
     main_window& window_;
-    std::vector<std::uint32_t> pixels_;  // the RGB picture, reused every frame
-    QImage picture_;                     // wraps pixels_
+    std::vector<std::uint32_t> pixels_;  // our own RGB picture, where the backing store is none
+    QImage own_picture_;                 // wraps pixels_
     palette_presenter presenter_;
+    rgb_image last_target_;              // where the last paint converted to
+    pixel_area pending_drawn_;           // drawn since the last conversion
     std::uint64_t presented_pixels_ = 0;  // the session's versions as last converted
     std::uint64_t presented_palette_ = 0;
     bool converted_once_ = false;

@@ -85,11 +85,21 @@ TEST(Presentation, ConvertingOnlyTheChangesGivesTheWholePicture) {
             if (frame % 50 == 49) screen.clear();
             // The palette moves in some frames, as it turns.
             if (random() % 2 == 0) std::rotate(table.begin() + 10, table.begin() + 11, table.begin() + 246);
-            const pixel_area written = presenter.present_changes(image_of(screen), screen.take_drawn_area(), table, to_shown);
+            const pixel_area drawn = screen.take_drawn_area();
+            const pixel_area expected = presenter.area_to_convert(image_of(screen), drawn, table, to_shown);
+            const std::vector<std::uint32_t> before = shown;
+            const pixel_area written = presenter.present_changes(image_of(screen), drawn, table, to_shown);
             present(image_of(screen), table, {whole.data(), width, height, width});
             ASSERT_EQ(shown, whole);
-            // What it says it wrote covers every row that differs from before.
-            EXPECT_TRUE(written.empty() || (written.left == 0 && written.right == width));
+            // Every pixel that looks different lies in the area it says it wrote,
+            // and that lies in the area it said it would.
+            for (int y = 0; y < height; ++y)
+                for (int x = 0; x < width; ++x)
+                    if (before[std::size_t(y) * width + x] != shown[std::size_t(y) * width + x])
+                        ASSERT_TRUE(x >= written.left && x < written.right && y >= written.top && y < written.bottom);
+            if (!written.empty())
+                EXPECT_TRUE(written.left >= expected.left && written.right <= expected.right &&
+                            written.top >= expected.top && written.bottom <= expected.bottom);
         }
     }
 }
@@ -108,10 +118,10 @@ TEST(Presentation, NothingIsWrittenForAFrameThatLooksTheSame) {
     screen.set_pixel(3, 2, 40);
     screen.segment({0, 6}, {15, 6}, 0);
     EXPECT_TRUE(presenter.present_changes(image_of(screen), screen.take_drawn_area(), table, to_shown).empty());
-    // The palette moves: only the row holding a colour is written again.
+    // The palette moves: only the word holding a colour is written again.
     table[40] = 0xff00ff00u;
     EXPECT_EQ(presenter.present_changes(image_of(screen), screen.take_drawn_area(), table, to_shown),
-              (pixel_area{0, 2, 16, 3}));
+              (pixel_area{0, 2, 8, 3}));
     EXPECT_EQ(shown[2 * 16 + 3], 0xff00ff00u);
     // Another destination starts afresh.
     std::vector<std::uint32_t> other(16 * 8);

@@ -5,9 +5,17 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "../shell/recording_rings.h"
 #include "platform/tick_clock.h"
+#include "support/files.h"
 #include "support/recording_message_box.h"
+#include "support/temporary_directory.h"
+#include "ui/idle_adapter.h"
 #include "test_application.h"
 
 namespace quor {
@@ -45,8 +53,10 @@ protected:
     steady_tick_clock clock;
     testing::engine_log engines;
     int settings_shown = 0;
-    main_window model{{form, options, palette, random, messages, cursors, clock, testing::recording_factory(engines), [this] { return ++settings_shown, modal_result::cancel; },
-                       [](bool) {}, {}},
+    // What the settings form does while it is shown.
+    std::function<modal_result()> show_form = [this] { return ++settings_shown, modal_result::cancel; };
+    main_window model{{form, options, palette, random, messages, cursors, clock, testing::recording_factory(engines),
+                       [this] { return show_form(); }, [](bool) {}, {}},
                       32, 24};
     main_window_view view{model};
 };
@@ -96,6 +106,59 @@ TEST_F(main_window_view_test, a_paused_mouse_move_mode_lets_the_loop_wait) {
     const int steps = engines.steps;
     EXPECT_TRUE(frame());
     EXPECT_EQ(engines.steps, steps);
+}
+
+// The frame loop as the program runs it: the idle adapter calls the view.
+TEST_F(main_window_view_test, frames_are_paced_by_the_display_and_the_loop_rests_under_the_settings_form) {
+    // A palette of distinct colours that turns every frame makes every frame worth showing.
+    const testing::temporary_directory folder;
+    std::string colours = "200\r\n";
+    for (int i = 0; i < 200; ++i) colours += std::to_string(i) + " 0 0\r\n";
+    std::filesystem::create_directories(folder.path() / "palette");
+    testing::put_file(folder.path() / "palette" / "P.PAL", colours);
+    palette.set_palette_dir(folder.path().string() + "/");
+    form.fill_palette_list(std::vector<std::string>{"P.PAL"});
+    form.palette_list.set_item_index(0);
+    form.palette_inc.set_position(20);
+    int idle_calls = 0;
+    idle_adapter idle([&](idle_turn& turn) {
+        ++idle_calls;
+        view.idle_frame(turn);
+    });
+    const int refreshes = static_cast<int>(0.5 / view.refresh_period()) + 2;  // in half a second, and a margin
+
+    struct pace_case {
+        const char* name;
+        bool fix_speed;
+        int designed_speed;
+    };
+    for (const pace_case& c : {pace_case{"speed fixing off", false, 1}, pace_case{"fixed far above the display", true, 200}}) {
+        SCOPED_TRACE(c.name);
+        form.fix_speed.set_checked(c.fix_speed);
+        form.designed_speed.set_caption(std::to_string(c.designed_speed));
+        model.restart_rings();
+        testing::run_loop_for(100);
+        const int steps = engines.steps;
+        const std::uint64_t presented = view.presented_frames();
+        testing::run_loop_for(500);
+        const int presented_now = static_cast<int>(view.presented_frames() - presented);
+        EXPECT_LE(presented_now, refreshes);
+        EXPECT_GE(presented_now, refreshes / 4);
+        if (c.fix_speed)
+            EXPECT_GT(engines.steps - steps, refreshes);  // the steps keep the designed speed
+        else
+            EXPECT_LE(engines.steps - steps, refreshes);  // one step a refresh, no more
+    }
+
+    // While the settings form is open nothing on screen changes, and the loop waits.
+    show_form = [&] {
+        testing::run_loop_for(50);
+        const int before = idle_calls;
+        testing::run_loop_for(500);
+        EXPECT_LE(idle_calls - before, 2);
+        return modal_result::cancel;
+    };
+    model.FormClick();
 }
 
 }  // namespace
