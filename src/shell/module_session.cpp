@@ -91,10 +91,10 @@ module_session::module_session(const module_arguments& arguments, const file_loc
                                module_services services, int width, int height)
     : services_(services),
       palette_(services.messages),
-      random_(current_time_of_day_seed()),
+      random_(services.seed.value_or(current_time_of_day_seed())),
       pacer_(services.clock, services.refresh_rate) {
     // The shared generator is seeded once more, after the engine's own took its seed.
-    random_.uniform.set_seed(current_time_of_day_seed());
+    random_.uniform.set_seed(services.seed.value_or(current_time_of_day_seed()));
     read_configuration(options_, locations.configuration_folder());
     apply_module_options(arguments, options_, services_.messages);
 

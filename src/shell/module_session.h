@@ -20,6 +20,7 @@
 #include "storage/options_controls.h"
 #include "storage/settings_library.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -44,6 +45,7 @@ struct module_services {
     message_box& messages;  // every message; the module asks nothing
     tick_clock& clock;      // frame timing and auto-cycle times
     double refresh_rate;    // the display's, in hertz; 0 when unknown
+    std::optional<std::uint32_t> seed = std::nullopt;  // of every generator; none: the time of day
 };
 
 // The library the module reads: the file given on the command line, else the
