@@ -99,9 +99,8 @@ module_session::module_session(const module_arguments& arguments, const file_loc
     apply_module_options(arguments, options_, services_.messages);
 
     palette_.set_palette_dir(locations);
-    std::vector<std::string> palette_names;
-    palette_.find_palette_files(palette_names);
-    form_.fill_palette_list(palette_names);
+    // Lists the palette files, as the form's creation does.
+    form_rules_.emplace(form_, form_hooks_, palette_);
 
     read_library(arguments, locations);
     choose_first_setting(arguments);

@@ -17,6 +17,7 @@
 #include "shell/auto_cycler.h"
 #include "shell/program_arguments.h"
 #include "shell/refresh_pacer.h"
+#include "shell/settings_form.h"
 #include "storage/options_controls.h"
 #include "storage/settings_library.h"
 
@@ -97,6 +98,9 @@ private:
     options_controls options_;
     settings_controls form_;
     animation_palette palette_;
+    // The form's own rules, unseen: they keep the designed speed in step with the speed bar.
+    settings_form_hooks form_hooks_;
+    std::optional<settings_form> form_rules_;
     random_generators random_;
     settings_library library_;
     std::filesystem::path library_path_;

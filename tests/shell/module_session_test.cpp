@@ -290,8 +290,12 @@ TEST(ModuleSession, FramesRunOnTheSettingsBeatWhenItsSpeedIsFixedAndOncePerRefre
     }
     module_run run(fixed_folder, {"--no-cycle", "--setting", "Fire Tunnel"});
     ASSERT_TRUE(run.module->form().fix_speed.checked());
+    // Each reading a microsecond on (equal readings count as a whole wrap of the counter).
+    run.clock.set_ticks_per_reading(1);
     run.module->step();
-    EXPECT_DOUBLE_EQ(run.module->seconds_until_next_frame(), run.module->animation().seconds_until_next_frame());
+    // Nearly a whole period of the setting's designed speed is to come.
+    EXPECT_NEAR(run.module->seconds_until_next_frame(), 1.0 / run.module->form().speed_scroll.position(), 1e-4);
+    EXPECT_GT(run.module->form().speed_scroll.position(), 1);
 }
 
 }  // namespace
