@@ -73,8 +73,9 @@ TEST_F(ModulePreview, DrawsOnlyInsideItsWindowFollowsItsSizeAndEndsWhenItGoes) {
     const screen_pixels screen_now = server_->whole_screen();
     for (int y = 0; y < screen_now.height; ++y) {
         for (int x = 0; x < screen_now.width; ++x) {
-            if (x < 100 || x >= 420 || y < 80 || y >= 320)
+            if (x < 100 || x >= 420 || y < 80 || y >= 320) {
                 ASSERT_EQ(screen_now.at(x, y), screen_before.at(x, y)) << "drawn outside at " << x << ", " << y;
+            }
         }
     }
 

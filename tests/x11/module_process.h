@@ -29,9 +29,11 @@ struct process_end {
 
 class module_process {
 public:
-    // Runs `program` with `arguments` and exactly `environment`; standard error goes to `error_file`.
+    // Runs `program` with `arguments` and exactly `environment`, in `folder` when one is given;
+    // standard error goes to `error_file`.
     module_process(const std::filesystem::path& program, const std::vector<std::string>& arguments,
-                   const std::map<std::string, std::string>& environment, std::filesystem::path error_file)
+                   const std::map<std::string, std::string>& environment, std::filesystem::path error_file,
+                   const std::filesystem::path& folder = {})
         : error_file_(std::move(error_file)) {
         std::vector<std::string> words{program.string()};
         words.insert(words.end(), arguments.begin(), arguments.end());
@@ -46,6 +48,7 @@ public:
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 2, error_file_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+        if (!folder.empty()) posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
         if (posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv.data(), envp.data()) != 0) pid_ = -1;
         posix_spawn_file_actions_destroy(&actions);
     }
