@@ -200,7 +200,9 @@ TEST_F(InstalledModule, TheXScreenSaverDaemonRunsItAndEndsIt) {
     for (const std::string& line : lines_of(file_text(user.path() / "daemon.log"))) {
         if (line.find(module_pid) == std::string::npos) continue;
         for (const char* fault : {"signal", "core", "crash"}) EXPECT_EQ(line.find(fault), std::string::npos) << line;
-        if (line.find("exited abnormally") != std::string::npos) EXPECT_TRUE(line.ends_with("with status 0")) << line;
+        if (line.find("exited abnormally") != std::string::npos) {
+            EXPECT_TRUE(line.ends_with("with status 0")) << line;
+        }
     }
     // The user's files of ours as they were, and no library copied: the
     // daemon keeps files of its own in the home folder.
