@@ -22,6 +22,7 @@ namespace quor {
 namespace {
 
 using testing::file_text;
+using testing::folder_contents;
 using testing::temporary_directory;
 namespace fs = std::filesystem;
 
@@ -248,18 +249,9 @@ TEST(ModuleSession, ALibraryWithNothingToShowEndsTheModuleAndDamageKeepsTheSetti
     }
 }
 
-// Every file below a folder with its bytes.
-std::map<fs::path, std::string> contents(const fs::path& folder) {
-    std::map<fs::path, std::string> files;
-    if (fs::exists(folder))
-        for (const auto& entry : fs::recursive_directory_iterator(folder))
-            files[entry.path()] = entry.is_regular_file() ? file_text(entry.path()) : "(folder)";
-    return files;
-}
-
 TEST(ModuleSession, CyclingAndRunningWriteNeitherTheLibraryNorTheConfiguration) {
     const program_folder folder(library_text(), configuration(true, 1, 2));
-    const auto before = contents(folder.folder.path());
+    const auto before = folder_contents(folder.folder.path());
     {
         module_run run(folder, {});
         for (int second = 0; second < 5; ++second) {
@@ -270,7 +262,7 @@ TEST(ModuleSession, CyclingAndRunningWriteNeitherTheLibraryNorTheConfiguration) 
         run.module->resize(80, 60);
         run.module->step();
     }
-    EXPECT_EQ(contents(folder.folder.path()), before);
+    EXPECT_EQ(folder_contents(folder.folder.path()), before);
 }
 
 TEST(ModuleSession, FramesRunOnTheSettingsBeatWhenItsSpeedIsFixedAndOncePerRefreshOtherwise) {

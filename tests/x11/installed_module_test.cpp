@@ -23,15 +23,6 @@ using namespace std::chrono_literals;
 
 constexpr uid_t nobody = 65534;  // the daemon refuses to run modules as root
 
-// Every file below a folder with its bytes.
-std::map<fs::path, std::string> contents(const fs::path& folder) {
-    std::map<fs::path, std::string> files;
-    if (fs::exists(folder))
-        for (const auto& entry : fs::recursive_directory_iterator(folder))
-            files[entry.path()] = entry.is_regular_file() ? file_text(entry.path()) : "(folder)";
-    return files;
-}
-
 struct process_status {
     pid_t parent = 0;
     char state = '?';
@@ -144,7 +135,7 @@ TEST_F(InstalledModule, TheXScreenSaverDaemonRunsItAndEndsIt) {
             ASSERT_EQ(::chown(entry.path().c_str(), nobody, nobody), 0);
         }
     }
-    const auto before = contents(home);
+    const auto before = folder_contents(home);
 
     // Our module's end is ours to see: its parent, the daemon's helper, does not wait for it.
     ASSERT_EQ(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
@@ -210,7 +201,7 @@ TEST_F(InstalledModule, TheXScreenSaverDaemonRunsItAndEndsIt) {
         std::erase_if(files, [](const auto& file) { return file.first.string().find("quorrings") == std::string::npos; });
         return files;
     };
-    EXPECT_EQ(ours(contents(home)), ours(before));
+    EXPECT_EQ(ours(folder_contents(home)), ours(before));
     EXPECT_FALSE(fs::exists(home / ".local" / "share" / "quorrings")) << "the shipped library was copied";
     EXPECT_FALSE(fs::exists(home / "core"));
 }
@@ -236,7 +227,7 @@ TEST_F(InstalledModule, ReadsTheUsersOwnCopyOfTheLibraryFromTheXdgFolder) {
                            (data / "Quor_Rings_32_Settings.cmp").string() + "'")
                               .c_str()),
               0);
-    const auto before = contents(user.path());
+    const auto before = folder_contents(user.path());
 
     const xcb_window_t window = server_->make_window(0, 0, 320, 240);
     const std::map<std::string, std::string> environment = {
@@ -251,7 +242,7 @@ TEST_F(InstalledModule, ReadsTheUsersOwnCopyOfTheLibraryFromTheXdgFolder) {
     ASSERT_TRUE(end);
     EXPECT_EQ(end->code, 0);
     EXPECT_EQ(module.errors(), "");
-    EXPECT_EQ(contents(user.path()), before) << "the module wrote into the user's folders";
+    EXPECT_EQ(folder_contents(user.path()), before) << "the module wrote into the user's folders";
     std::error_code ignored;
     fs::remove(user.path() / ".." / (user.path().filename().string() + ".stderr"), ignored);
 }
