@@ -4,6 +4,7 @@
 #include "shell/program_arguments.h"
 #include "ui/quorrings_application.h"
 #include "ui/quorrings_program.h"
+#include "x11/module_runner.h"
 
 #include <iostream>
 
@@ -18,6 +19,8 @@ int main(int argc, char** argv) {
     } catch (const usage_error& error) {
         return report_usage_error(error, quorrings_program_description, std::cerr);
     }
+    // A module draws into a window it is handed: no application, no box, no input.
+    if (arguments.mode == program_mode::module) return run_module(arguments.module, file_locations::for_this_program());
     quorrings_application application(argc, argv);
     quorrings_program program(application, file_locations::for_this_program());
     return program.run();

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,16 @@ inline std::string file_text(const std::filesystem::path& path) {
 // Replaces the file with exactly these bytes.
 inline void put_file(const std::filesystem::path& path, std::string_view bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// Every file and folder below `folder` with its bytes ("(folder)" for a folder), to
+// see that nothing there changed; empty when the folder is not there.
+inline std::map<std::filesystem::path, std::string> folder_contents(const std::filesystem::path& folder) {
+    std::map<std::filesystem::path, std::string> files;
+    if (std::filesystem::exists(folder))
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+            files[entry.path()] = entry.is_regular_file() ? file_text(entry.path()) : "(folder)";
+    return files;
 }
 
 }  // namespace quor::testing
