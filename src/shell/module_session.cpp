@@ -92,7 +92,7 @@ module_session::module_session(const module_arguments& arguments, const file_loc
     : services_(services),
       palette_(services.messages),
       random_(services.seed.value_or(current_time_of_day_seed())),
-      pacer_(services.clock, services.refresh_rate) {
+      pacing_(services.clock, services.refresh_rate) {
     // The shared generator is seeded once more, after the engine's own took its seed.
     random_.uniform.set_seed(services.seed.value_or(current_time_of_day_seed()));
     read_configuration(options_, locations.configuration_folder());
@@ -184,14 +184,13 @@ void module_session::resize(int width, int height) {
     rebuild([&] { session_->resize(width, height); });
 }
 
-double module_session::seconds_until_next_frame() {
-    return form_.fix_speed.checked() ? session_->seconds_until_next_frame() : pacer_.seconds_until_due();
-}
+double module_session::seconds_until_next_frame() { return pacing_.seconds_until_frame(*session_); }
 
-void module_session::step() {
+bool module_session::step() {
     session_->step();
-    if (!form_.fix_speed.checked()) pacer_.frame_ran();
+    const bool show = pacing_.frame_ran(*session_);
     cycler_->frame();
+    return show;
 }
 
 }  // namespace quor

@@ -16,7 +16,7 @@
 #include "shell/animation_session.h"
 #include "shell/auto_cycler.h"
 #include "shell/program_arguments.h"
-#include "shell/refresh_pacer.h"
+#include "shell/frame_pacing.h"
 #include "shell/settings_form.h"
 #include "storage/options_controls.h"
 #include "storage/settings_library.h"
@@ -78,14 +78,15 @@ public:
     void resize(int width, int height);
     // 0 when the next frame may run now; otherwise the seconds to wait first.
     double seconds_until_next_frame();
-    // One frame, and the auto-cycle check after it.
-    void step();
+    // One frame, and the auto-cycle check after it. True when the frame is to
+    // be shown now (at most once a display refresh).
+    bool step();
 
     animation_session& animation() { return *session_; }
     const options_controls& options() const { return options_; }
     const settings_controls& form() const { return form_; }
     const settings_library& library() const { return library_; }
-    const refresh_pacer& pacer() const { return pacer_; }
+    const frame_pacing& pacing() const { return pacing_; }
 
 private:
     void read_library(const module_arguments& arguments, const file_locations& locations);
@@ -104,7 +105,7 @@ private:
     random_generators random_;
     settings_library library_;
     std::filesystem::path library_path_;
-    refresh_pacer pacer_;
+    frame_pacing pacing_;
     std::optional<animation_session> session_;
     std::optional<auto_cycler> cycler_;
 };

@@ -13,7 +13,14 @@
 
 namespace quor {
 
-main_window_view::main_window_view(main_window& window) : window_(window) {
+namespace {
+
+double refresh_rate_of(const QScreen* screen) { return screen ? screen->refreshRate() : 0.0; }
+
+}  // namespace
+
+main_window_view::main_window_view(main_window& window)
+    : window_(window), pacing_(clock_, refresh_rate_of(QGuiApplication::primaryScreen())) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -21,7 +28,6 @@ main_window_view::main_window_view(main_window& window) : window_(window) {
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
     setMouseTracking(true);
-    clock_.start();
 
 }
 
@@ -30,20 +36,10 @@ void main_window_view::show_full_screen() {
     showFullScreen();
 }
 
-double main_window_view::refresh_period() const {
-    const QScreen* shown_on = screen();
-    const double rate = shown_on ? shown_on->refreshRate() : 0.0;
-    return 1.0 / (rate >= 1.0 ? rate : 60.0);
-}
-
-double main_window_view::seconds_now() const { return static_cast<double>(clock_.nsecsElapsed()) / 1e9; }
+double main_window_view::refresh_period() const { return 1.0 / pacing_.refresh_rate(); }
 
 double main_window_view::seconds_until_frame() {
-    // With speed fixing on the regulation paces the steps; with it off the
-    // display does, one step a refresh.
-    const double regulated = window_.seconds_until_next_frame();
-    if (window_.session().fixed_speed() || last_frame_at_ < 0.0) return regulated;
-    return std::max(regulated, last_frame_at_ + refresh_period() - seconds_now());
+    return window_.settings_open() ? 0.0 : pacing_.seconds_until_frame(window_.session());
 }
 
 void main_window_view::idle_frame(idle_turn& turn) {
@@ -59,22 +55,13 @@ void main_window_view::idle_frame(idle_turn& turn) {
         turn.delay_seconds = wait;
         return;
     }
-    const double now = seconds_now();
-    const double period = refresh_period();
-    const bool fixed_speed = window_.session().fixed_speed();
-    last_frame_at_ = now;
     window_.idle_frame(turn.done);
-    // Faster steps than the display shows: only the latest picture is shown,
-    // at most once a refresh; the steps between add to what it converts.
-    const bool display_ready = last_presented_at_ < 0.0 || now - last_presented_at_ >= period * 0.95;
-    if ((display_ready || !fixed_speed) &&
-        (!converted_once_ || window_.session().picture_differs(presented_pixels_, presented_palette_))) {
-        last_presented_at_ = now;
+    // Faster frames than the display shows: the steps between add to what the
+    // next shown frame converts.
+    if (pacing_.frame_ran(window_.session()) &&
+        (!converted_once_ || window_.session().picture_differs(presented_pixels_, presented_palette_)))
         present();
-    }
-    if (turn.done) return;
-    // The next frame: when its slot comes, or after a refresh.
-    turn.delay_seconds = fixed_speed ? window_.seconds_until_next_frame() : period;
+    if (!turn.done) turn.delay_seconds = seconds_until_frame();
 }
 
 void main_window_view::end_program() {

@@ -7,14 +7,15 @@
 // the display shows. Close and minimise requests are refused; only
 // `end_program` closes it.
 
-#include <QElapsedTimer>
 #include <QImage>
 #include <QWidget>
 
 #include <cstdint>
 #include <vector>
 
+#include "platform/tick_clock.h"
 #include "render/presentation.h"
+#include "shell/frame_pacing.h"
 #include "shell/idle_handler.h"
 #include "shell/main_window.h"
 
@@ -62,7 +63,6 @@ private:
     rgb_image picture_target();
     QRect widget_area(const pixel_area& area) const;
     QPoint device_position(const QMouseEvent& event) const;
-    double seconds_now() const;
 
     main_window& window_;
     std::vector<std::uint32_t> pixels_;  // our own RGB picture, where the backing store is none
@@ -74,9 +74,8 @@ private:
     std::uint64_t presented_palette_ = 0;
     bool converted_once_ = false;
     std::uint64_t presented_frames_ = 0;
-    QElapsedTimer clock_;                 // since the view was made
-    double last_frame_at_ = -1.0;         // seconds on clock_ when the last frame ran
-    double last_presented_at_ = -1.0;     // ... and when one was last presented
+    steady_tick_clock clock_;
+    frame_pacing pacing_;                 // paced by the primary screen's refreshes
     bool own_frame_pending_ = false;
     bool left_pressed_ = false;
     bool ending_ = false;

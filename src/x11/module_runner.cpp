@@ -25,12 +25,6 @@ namespace quor {
 
 namespace {
 
-pixel_area joined(const pixel_area& a, const pixel_area& b) {
-    if (a.empty()) return b;
-    if (b.empty()) return a;
-    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
-}
-
 // SIGTERM and SIGINT as a file to wait on beside the display: they are
 // blocked, so they arrive only as something to read between frames.
 class termination_signals {
@@ -78,10 +72,8 @@ public:
             if (state_ != run_state::running) break;
             follow_size();
             const double wait = module_.seconds_until_next_frame();
-            if (wait <= 0.0) {
-                frame();
-            }
-            show_if_changed();
+            if (wait <= 0.0 && frame()) show_due_ = true;
+            if (show_due_ || !exposed_.empty()) show_if_changed();
             xcb_flush(display_.connection());
             if (xcb_connection_has_error(display_.connection())) {
                 messages_.show_message("Lost the connection to the display " + display_.name());
@@ -94,31 +86,32 @@ public:
     }
 
 private:
-    void frame() {
+    // True when the frame is to be shown.
+    bool frame() {
         try {
-            module_.step();
+            return module_.step();
         } catch (const std::exception& error) {
             messages_.show_message(error.what());
+            return true;
         }
     }
 
     void show_if_changed() {
         if (picture_.busy()) return;
         animation_session& animation = module_.animation();
+        if (!exposed_.empty()) picture_.resend(exposed_);
+        exposed_ = {};
         if (shown_once_ && !animation.picture_differs(shown_pixels_, shown_palette_)) {
-            if (!exposed_.empty()) picture_.resend(exposed_);
-            exposed_ = {};
+            show_due_ = false;
             return;
         }
+        if (!show_due_ || picture_.busy()) return;
         const session_picture picture = animation.picture();
-        const bool whole = !shown_once_ || picture.palette_version != shown_palette_;
-        const pixel_area area =
-            whole ? pixel_area{0, 0, picture.pixels.width, picture.pixels.height} : joined(picture.drawn, exposed_);
-        picture_.show(picture.pixels, picture.colours, area);
+        picture_.show(picture.pixels, picture.colours, picture.drawn);
         shown_pixels_ = picture.pixels_version;
         shown_palette_ = picture.palette_version;
         shown_once_ = true;
-        exposed_ = {};
+        show_due_ = false;
     }
 
     void follow_size() {
@@ -129,6 +122,7 @@ private:
         module_.resize(width, height);
         picture_.resize(width, height);
         shown_once_ = false;
+        show_due_ = true;
     }
 
     void take_events() {
@@ -155,7 +149,7 @@ private:
         case XCB_EXPOSE: {
             const auto& expose = reinterpret_cast<const xcb_expose_event_t&>(event);
             if (expose.window == window_.id)
-                exposed_ = joined(exposed_, {expose.x, expose.y, expose.x + expose.width, expose.y + expose.height});
+                exposed_ = united(exposed_, {expose.x, expose.y, expose.x + expose.width, expose.y + expose.height});
             break;
         }
         case XCB_CONFIGURE_NOTIFY: {
@@ -202,6 +196,7 @@ private:
     std::uint64_t shown_pixels_ = 0;
     std::uint64_t shown_palette_ = 0;
     bool shown_once_ = false;
+    bool show_due_ = true;  // a frame waits to be shown
 };
 
 std::optional<std::string> environment_value(const char* name) {

@@ -80,21 +80,17 @@ void x_picture::release() {
 
 void x_picture::resize(int width, int height) {
     release();
+    presenter_.forget_destination();
     width_ = std::max(width, 1);
     height_ = std::max(height, 1);
     allocate();
 }
 
-void x_picture::show(const index_image& source, const colour_table& colours, const pixel_area& area) {
-    const pixel_area part = clipped(area, std::min(width_, source.width), std::min(height_, source.height));
-    if (part.empty()) return;
+void x_picture::show(const index_image& source, const colour_table& colours, const pixel_area& drawn) {
     std::uint32_t* pixels = shared_ ? shared_ : pixels_.data();
-    const index_image from{source.pixels + part.top * source.stride + part.left, part.right - part.left,
-                           part.bottom - part.top, source.stride};
-    const rgb_image to{pixels + static_cast<std::ptrdiff_t>(part.top) * width_ + part.left, from.width, from.height,
-                       width_};
-    presenter_.present(from, colours, to);
-    send(part);
+    const pixel_area written = presenter_.present_changes(source, drawn, colours, {pixels, width_, height_, width_});
+    const pixel_area part = clipped(written, width_, height_);
+    if (!part.empty()) send(part);
 }
 
 void x_picture::resend(const pixel_area& area) {

@@ -27,8 +27,9 @@ public:
     void resize(int width, int height);
     // The server may still read the buffer: nothing may be converted into it.
     bool busy() const { return busy_; }
-    // Converts `area` of `source` through `colours` and sends it. Not while busy.
-    void show(const index_image& source, const colour_table& colours, const pixel_area& area);
+    // Converts what may look different (`drawn`: the area written since the
+    // last show; all of it when the colours moved) and sends it. Not while busy.
+    void show(const index_image& source, const colour_table& colours, const pixel_area& drawn);
     // Sends `area` again as last converted (an exposure). Not while busy.
     void resend(const pixel_area& area);
     // True when the event was the server's word that it has read the buffer.
