@@ -25,6 +25,11 @@ void main_window::restart_rings() {
     select_cursor();
 }
 
+void main_window::resize(int width, int height) {
+    session_.resize(width, height);
+    select_cursor();
+}
+
 double main_window::seconds_until_next_frame() {
     return settings_open_ ? 0.0 : session_.seconds_until_next_frame();
 }

@@ -67,6 +67,9 @@ public:
     double seconds_until_next_frame();
     // Clears the screen and rebuilds the engine and the speed data from the form.
     void restart_rings();
+    // A target of another size (the window moved to another screen): the
+    // screen follows and the rings are rebuilt for it.
+    void resize(int width, int height);
     // Left click: shows the settings form and applies what it answers.
     void FormClick();
     void FormMouseDown(mouse_button button);

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <cmath>
 
@@ -31,8 +32,14 @@ main_window_view::main_window_view(main_window& window)
 
 }
 
-void main_window_view::show_full_screen() {
-    if (QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->geometry());
+void main_window_view::show_full_screen(QScreen* screen) {
+    if (screen) screen_ = screen;
+    if (!screen_) screen_ = QGuiApplication::primaryScreen();
+    if (screen_) {
+        setGeometry(screen_->geometry());
+        winId();  // a window handle, to put it on its screen before it shows
+        windowHandle()->setScreen(screen_);
+    }
     showFullScreen();
 }
 

@@ -8,6 +8,8 @@
 // `end_program` closes it.
 
 #include <QImage>
+#include <QPointer>
+#include <QScreen>
 #include <QWidget>
 
 #include <cstdint>
@@ -26,8 +28,8 @@ public:
     // `window` must outlive the view.
     explicit main_window_view(main_window& window);
 
-    // Covers the primary screen.
-    void show_full_screen();
+    // Covers `screen` (the primary one when null), and stays there.
+    void show_full_screen(QScreen* screen = nullptr);
     // The application's idle handler: one frame when it is due, shown if
     // anything changed, and the wait until the next one.
     void idle_frame(idle_turn& turn);
@@ -65,6 +67,7 @@ private:
     QPoint device_position(const QMouseEvent& event) const;
 
     main_window& window_;
+    QPointer<QScreen> screen_;           // the screen it covers
     std::vector<std::uint32_t> pixels_;  // our own RGB picture, where the backing store is none
     QImage own_picture_;                 // wraps pixels_
     palette_presenter presenter_;

@@ -1,6 +1,7 @@
 #include "ui/quorrings_program.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include "engine/angle_tables.h"
 #include "engine/uniform_random.h"
@@ -21,17 +22,19 @@ QString text_of(std::string_view text) { return QString::fromUtf8(text.data(), s
 
 }  // namespace
 
-quorrings_program::quorrings_program(quorrings_application& application, file_locations locations)
+quorrings_program::quorrings_program(quorrings_application& application, file_locations locations, QScreen* screen)
     : application_(application),
       locations_(std::move(locations)),
       messages_(application.messages()),
       thinking_box_(thinking_box_view_),
-      display_modes_(screen_display_modes()),
-      palette_(messages_) {}
+      display_modes_(screen_display_modes(screen)),
+      palette_(messages_),
+      screen_(screen ? screen : QGuiApplication::primaryScreen()) {}
 
 quorrings_program::~quorrings_program() {
-    // The idle handler and the window go before what they use.
+    // The idle handler and the windows go before what they use.
     idle_.reset();
+    screen_cover_.reset();
     help_.reset();
     // The dialogs are the settings form's children: they go first.
     library_view_.reset();
@@ -137,7 +140,12 @@ void quorrings_program::create_main_window() {
     view_ = std::make_unique<main_window_view>(*window_);
     view_->setWindowTitle(text_of(startup_text::application_title));
     cursors_.attach(view_.get());
-    view_->show_full_screen();
+    view_->show_full_screen(screen_);
+    screen_cover_ = std::make_unique<screen_cover>(screen_, [this](QScreen* screen) {
+        const QSize size = device_size_of(screen);
+        window_->resize(size.width(), size.height());
+        view_->show_full_screen(screen);
+    });
 }
 
 void quorrings_program::create_about_form() {
@@ -184,6 +192,7 @@ void quorrings_program::kill_program() {
         return;
     if (about_view_ && about_view_->isVisible()) about_view_->done(modal_result_code(modal_result::cancel));
     if (settings_view_ && settings_view_->isVisible()) settings_view_->end_for_program_exit();
+    if (screen_cover_) screen_cover_->end_program();
     if (view_) view_->end_program();
     // Ends every loop that runs, the settings form's too.
     QCoreApplication::exit(0);

@@ -2,6 +2,8 @@
 // The running program: every form and module of the start-up, created in its
 // fixed order over the real pieces, the message loop, and what happens after it.
 
+#include <QPointer>
+
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,6 +28,7 @@
 #include "ui/main_window_view.h"
 #include "ui/options_dialog_view.h"
 #include "ui/quorrings_application.h"
+#include "ui/screen_cover.h"
 #include "ui/screen_saver_inhibitor.h"
 #include "ui/settings_form_view.h"
 #include "ui/termination_signal.h"
@@ -37,8 +40,9 @@ namespace quor {
 
 class quorrings_program final : public startup_steps {
 public:
-    // Files are where `locations` say.
-    quorrings_program(quorrings_application& application, file_locations locations);
+    // Files are where `locations` say; the animation fills `screen` (the
+    // primary one when null) and every other screen is black.
+    quorrings_program(quorrings_application& application, file_locations locations, QScreen* screen = nullptr);
     ~quorrings_program() override;
 
     // The whole run; the process's exit code.
@@ -94,6 +98,8 @@ private:
     std::unique_ptr<options_dialog_view> options_view_;
     std::unique_ptr<main_window> window_;
     std::unique_ptr<main_window_view> view_;
+    QPointer<QScreen> screen_;
+    std::unique_ptr<screen_cover> screen_cover_;
     std::unique_ptr<idle_adapter> idle_;
     std::optional<about_demonstration> about_demonstration_;
     std::unique_ptr<about_box_view> about_view_;

@@ -8,13 +8,17 @@
 
 namespace quor {
 
-emulated_display_modes screen_display_modes() {
-    QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) return emulated_display_modes(0, 0);
-    QSize size = screen->size();
-    double ratio = screen->devicePixelRatio();
-    return emulated_display_modes(static_cast<int>(std::lround(size.width() * ratio)),
-                                  static_cast<int>(std::lround(size.height() * ratio)));
+QSize device_size_of(const QScreen* screen) {
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return {};
+    const QSize size = screen->size();
+    const double ratio = screen->devicePixelRatio();
+    return {static_cast<int>(std::lround(size.width() * ratio)), static_cast<int>(std::lround(size.height() * ratio))};
+}
+
+emulated_display_modes screen_display_modes(const QScreen* screen) {
+    const QSize size = device_size_of(screen);
+    return emulated_display_modes(size.width(), size.height());
 }
 
 int vertical_scroll_bar_width() {
