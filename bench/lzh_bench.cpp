@@ -1,10 +1,9 @@
-// Packing and unpacking speed of the LZH coder on a 7.5 MB settings library:
+// Packing and unpacking speed of the LZH coder on a 7.3 MB settings library:
 // ten copies of a library of 400 settings with varied controls, the largest
 // library a user plausibly keeps.
 //
 // Each *_ratio benchmark times the coder and a reference round by round in the
-// same run and reports the quotient of their median rounds: the machine is
-// shared, and the median shrugs off the rounds another program disturbed.
+// same run and reports the quotient of their median rounds:
 //   coder/memcpy        how many times a plain copy of the same plain bytes the coder takes
 //   procedures/memory   unpacking through one read and one write call per byte, over
 //                       unpacking from memory to memory
@@ -14,27 +13,26 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <iostream>
 #include <random>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/settings_controls.h"
+#include "round_ratio.h"
 #include "storage/lzh_compressor.h"
-#include "storage/lzhuf_coder.h"
 #include "storage/setting_conversion.h"
 #include "storage/settings_library.h"
+#include "support/procedure_decoding.h"
 
 namespace {
 
 using bytes = std::vector<std::uint8_t>;
-using clock_type = std::chrono::steady_clock;
 
 constexpr int settings_per_library = 400;
 constexpr int library_copies = 10;
@@ -74,18 +72,6 @@ const bytes& packed_text() {
     return packed;
 }
 
-double median(std::vector<double> values) {
-    if (values.empty()) return 0;
-    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-    return values[values.size() / 2];
-}
-
-double seconds_of(auto&& work) {
-    const auto start = clock_type::now();
-    work();
-    return std::chrono::duration<double>(clock_type::now() - start).count();
-}
-
 void count_plain_megabytes(benchmark::State& state) {
     const double megabytes = static_cast<double>(state.iterations() * plain_text().size()) / 1e6;
     state.counters["MB/s"] = benchmark::Counter(megabytes, benchmark::Counter::kIsRate);
@@ -112,21 +98,9 @@ void copy_library() {
 
 void unpack_library_through_procedures() {
     const bytes& packed = packed_text();
-    std::size_t position = 4;
-    bytes plain;
-    plain.reserve(plain_text().size());
-    quor::decode_stream(
-        static_cast<std::int32_t>(plain_text().size()),
-        [&](std::uint8_t* buffer, std::uint16_t) -> std::uint16_t {
-            if (position == packed.size()) return 0;
-            *buffer = packed[position++];
-            return 1;
-        },
-        [&](const std::uint8_t* buffer, std::uint16_t count) -> std::uint16_t {
-            plain.insert(plain.end(), buffer, buffer + count);
-            return count;
-        });
-    benchmark::DoNotOptimize(plain.data());
+    const auto decoded = quor::testing::decode_through_procedures(std::span(packed).subspan(4),
+                                                                  static_cast<std::int32_t>(plain_text().size()));
+    benchmark::DoNotOptimize(decoded.plain.data());
 }
 
 void pack(benchmark::State& state) {
@@ -152,14 +126,8 @@ void memcpy_plain(benchmark::State& state) {
 BENCHMARK(memcpy_plain)->Unit(benchmark::kMillisecond);
 
 void ratio_of(benchmark::State& state, const char* name, void (*measured)(), void (*reference)()) {
-    packed_text();
-    std::vector<double> measured_seconds;
-    std::vector<double> reference_seconds;
-    for (auto _ : state) {
-        measured_seconds.push_back(seconds_of(measured));
-        reference_seconds.push_back(seconds_of(reference));
-    }
-    state.counters[name] = median(measured_seconds) / median(reference_seconds);
+    packed_text();  // packed once, outside the timing
+    quor::bench::report_ratio(state, name, measured, reference);
 }
 
 void pack_over_memcpy_ratio(benchmark::State& state) {

@@ -12,29 +12,7 @@
 #include "storage/lzh_compressor.h"
 #include "storage/lzh_exception.h"
 #include "storage/lzhuf_coder.h"
-
-namespace {
-
-// Decodes the stream after the header through one read and one write call per byte.
-std::vector<std::uint8_t> decode_through_procedures(std::span<const std::uint8_t> stream, std::int32_t length,
-                                                    bool& complete) {
-    std::vector<std::uint8_t> plain;
-    std::size_t position = 0;
-    complete = quor::decode_stream(
-        length,
-        [&](std::uint8_t* buffer, std::uint16_t) -> std::uint16_t {
-            if (position == stream.size()) return 0;
-            *buffer = stream[position++];
-            return 1;
-        },
-        [&](const std::uint8_t* buffer, std::uint16_t count) -> std::uint16_t {
-            plain.insert(plain.end(), buffer, buffer + count);
-            return count;
-        });
-    return plain;
-}
-
-}  // namespace
+#include "support/procedure_decoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> packed(data, size);
@@ -63,9 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::vector<std::uint8_t> from_memory;
     const bool memory_complete = quor::decode_bytes(packed.subspan(4), claimed, from_memory);
-    bool procedures_complete = false;
-    QUOR_FUZZ_CHECK(decode_through_procedures(packed.subspan(4), claimed, procedures_complete) == from_memory);
-    QUOR_FUZZ_CHECK(memory_complete == procedures_complete);
+    const auto through_procedures = quor::testing::decode_through_procedures(packed.subspan(4), claimed);
+    QUOR_FUZZ_CHECK(through_procedures.plain == from_memory);
+    QUOR_FUZZ_CHECK(through_procedures.complete == memory_complete);
     QUOR_FUZZ_CHECK(from_memory == plain);
 
     try {

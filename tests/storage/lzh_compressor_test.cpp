@@ -14,6 +14,7 @@
 #include "library_test_support.h"
 #include "storage/file_bytes.h"
 #include "storage/lzh_exception.h"
+#include "support/procedure_decoding.h"
 
 namespace quor {
 namespace {
@@ -193,30 +194,18 @@ TEST(LzhCoder, EachCallHasItsOwnState) {
     EXPECT_EQ(inner_nested, inner_alone);
 }
 
-// The stream after the header, decoded both from memory and through one read and
-// one write call per byte.
 struct two_decodings {
     bytes from_memory;
     bool memory_complete = false;
-    bytes through_procedures;
-    bool procedures_complete = false;
+    testing::procedure_decoding through_procedures;
 };
 
+// The stream after the header, decoded both from memory and through one read and
+// one write call per byte.
 two_decodings decode_both_ways(const bytes& stream, std::int32_t plain_length) {
     two_decodings result;
     result.memory_complete = decode_bytes(stream, plain_length, result.from_memory);
-    std::size_t position = 0;
-    result.procedures_complete = decode_stream(
-        plain_length,
-        [&](std::uint8_t* buffer, std::uint16_t) -> std::uint16_t {
-            if (position == stream.size()) return 0;
-            *buffer = stream[position++];
-            return 1;
-        },
-        [&](const std::uint8_t* buffer, std::uint16_t count) -> std::uint16_t {
-            result.through_procedures.insert(result.through_procedures.end(), buffer, buffer + count);
-            return count;
-        });
+    result.through_procedures = testing::decode_through_procedures(stream, plain_length);
     return result;
 }
 
@@ -241,7 +230,7 @@ TEST(LzhCoder, SaysWhetherTheInputHeldEveryBitTheLengthNeeded) {
         const two_decodings decoded =
             decode_both_ways(bytes(stream.begin(), stream.begin() + item.stream_bytes), item.plain_length);
         EXPECT_EQ(decoded.memory_complete, item.complete);
-        EXPECT_EQ(decoded.procedures_complete, item.complete);
+        EXPECT_EQ(decoded.through_procedures.complete, item.complete);
         EXPECT_EQ(decoded.from_memory.size(), static_cast<std::size_t>(item.plain_length));
     }
 }
@@ -255,14 +244,14 @@ TEST(LzhCoder, MemoryAndProcedureDecodingAgreeOnAnyStream) {
         const auto plain_length = static_cast<std::int32_t>(generator() % 9000);
         SCOPED_TRACE("trial " + std::to_string(trial));
         const two_decodings decoded = decode_both_ways(noise, plain_length);
-        ASSERT_EQ(decoded.from_memory, decoded.through_procedures);
-        ASSERT_EQ(decoded.memory_complete, decoded.procedures_complete);
+        ASSERT_EQ(decoded.from_memory, decoded.through_procedures.plain);
+        ASSERT_EQ(decoded.memory_complete, decoded.through_procedures.complete);
     }
     for (const char* name : {"library3.cmp", "random40k.cmp", "run5000.cmp"}) {
         const bytes whole = file_contents(lzh_fixture(name));
         const two_decodings decoded = decode_both_ways(bytes(whole.begin() + 4, whole.end()),
                                                        whole[0] | (whole[1] << 8) | (whole[2] << 16));
-        EXPECT_EQ(decoded.from_memory, decoded.through_procedures) << name;
+        EXPECT_EQ(decoded.from_memory, decoded.through_procedures.plain) << name;
     }
 }
 
