@@ -59,9 +59,11 @@ bytes read_file(const std::string& path) {
     return std::move(file.bytes);
 }
 
+// Unlike the program's own loading, which reads what it can and reports the
+// damaged text, a conversion refuses a damaged file rather than write out noise.
 bytes unpack(const std::string& path, const bytes& packed) {
     try {
-        return quor::lzh_unpack(packed);
+        return quor::lzh_unpack_strict(packed);
     } catch (const quor::ElzhException& error) {
         fail(path, error.what());
     }

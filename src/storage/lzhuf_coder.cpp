@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
+#include <limits>
 #include <memory>
 #include <new>
 #include <string>
@@ -133,9 +136,92 @@ struct adaptive_huffman {
     }
 };
 
+constexpr const char* cannot_write_message = "LZH : Cannot write the output data";
+
+// Where the coders' bytes come from and go to. The memory forms are plain pointer
+// work that the compiler sees through; the procedure forms make one call per byte.
+class memory_input {
+public:
+    explicit memory_input(std::span<const std::uint8_t> bytes)
+        : next_(bytes.data()), begin_(bytes.data()), end_(bytes.data() + bytes.size()) {}
+    bool take(std::uint8_t& byte) {
+        if (next_ == end_) return false;
+        byte = *next_++;
+        return true;
+    }
+    std::int64_t consumed() const { return next_ - begin_; }
+
+private:
+    const std::uint8_t* next_;
+    const std::uint8_t* begin_;
+    const std::uint8_t* end_;
+};
+
+class procedure_input {
+public:
+    explicit procedure_input(const read_procedure& read) : read_(read) {}
+    bool take(std::uint8_t& byte) {
+        if (read_(&byte, 1) != 1) return false;
+        ++consumed_;
+        return true;
+    }
+    std::int64_t consumed() const { return consumed_; }
+
+private:
+    const read_procedure& read_;
+    std::int64_t consumed_ = 0;
+};
+
+class vector_output {
+public:
+    explicit vector_output(std::vector<std::uint8_t>& bytes) : bytes_(bytes) {}
+    void put(std::uint8_t byte) { bytes_.push_back(byte); }
+
+private:
+    std::vector<std::uint8_t>& bytes_;
+};
+
+class procedure_output {
+public:
+    explicit procedure_output(const write_procedure& write) : write_(write) {}
+    void put(std::uint8_t byte) {
+        if (write_(&byte, 1) != 1) throw ElzhException(cannot_write_message);
+    }
+
+private:
+    const write_procedure& write_;
+};
+
+// Calls the consumption procedure when the count passes another KiB, so that the
+// per-byte path only compares two numbers.
+class consumption_meter {
+public:
+    explicit consumption_meter(const consumption_procedure& report)
+        : report_(report), next_report_(report ? kibibyte : std::numeric_limits<std::int64_t>::max()) {}
+
+    void at(std::int64_t consumed) {
+        if (consumed >= next_report_) passed(consumed);
+    }
+    void finish(std::int64_t consumed) const {
+        if (report_) report_(consumed);
+    }
+
+private:
+    static constexpr std::int64_t kibibyte = 1024;
+
+    void passed(std::int64_t consumed) {
+        report_(consumed);
+        next_report_ = (consumed / kibibyte + 1) * kibibyte;
+    }
+
+    const consumption_procedure& report_;
+    std::int64_t next_report_;
+};
+
+template <typename Output>
 class bit_writer {
 public:
-    explicit bit_writer(const write_procedure& write) : write_(write) {}
+    explicit bit_writer(Output& output) : output_(output) {}
 
     // Sends the low `length` bits of `code`, most significant first.
     void put(std::uint32_t code, int length) {
@@ -143,60 +229,124 @@ public:
         pending_count_ += length;
         while (pending_count_ >= 8) {
             pending_count_ -= 8;
-            emit(static_cast<std::uint8_t>(pending_ >> pending_count_));
+            output_.put(static_cast<std::uint8_t>(pending_ >> pending_count_));
         }
     }
 
     // The last partial byte is padded with zero bits.
     void flush() {
-        if (pending_count_ > 0) emit(static_cast<std::uint8_t>(pending_ << (8 - pending_count_)));
+        if (pending_count_ > 0) output_.put(static_cast<std::uint8_t>(pending_ << (8 - pending_count_)));
         pending_count_ = 0;
     }
 
 private:
-    void emit(std::uint8_t byte) {
-        if (write_(&byte, 1) != 1) throw ElzhException("LZH : Cannot write the output data");
-    }
-
-    const write_procedure& write_;
+    Output& output_;
     std::uint64_t pending_ = 0;
     int pending_count_ = 0;
 };
 
+// Compilers make this one load (and a byte swap where needed).
+std::uint64_t load_big_endian(const std::uint8_t* bytes) {
+    std::uint64_t word = 0;
+    for (int index = 0; index < 8; ++index) word = (word << 8) | bytes[index];
+    return word;
+}
+
+// Bits most significant first from a 64-bit window, refilled a word at a time
+// while eight input bytes remain, then byte by byte: from the span, then from
+// `more` when given, then as zero bits once the input has ended.
 class bit_reader {
 public:
-    explicit bit_reader(const read_procedure& read) : read_(read) {}
+    bit_reader(std::span<const std::uint8_t> bytes, const read_procedure* more)
+        : next_(bytes.data()), end_(bytes.data() + bytes.size()), more_(more) {}
 
     int bit() {
-        if (pending_count_ == 0) refill();
-        --pending_count_;
-        return (pending_ >> pending_count_) & 1;
+        if (count_ == 0) refill(1);
+        const int value = static_cast<int>(window_ >> 63);
+        window_ <<= 1;
+        --count_;
+        return value;
     }
 
-    int byte() {
-        if (pending_count_ < 8) refill();
-        pending_count_ -= 8;
-        return (pending_ >> pending_count_) & 0xFF;
+    // The next `length` (1 to 16) bits, as a number.
+    unsigned peek(int length) {
+        if (count_ < length) refill(length);
+        return static_cast<unsigned>(window_ >> (64 - length));
     }
+    unsigned take(int length) {
+        const unsigned value = peek(length);
+        window_ <<= length;
+        count_ -= length;
+        return value;
+    }
+
+    // Input bytes that the bits taken so far reached into; bytes read as zero
+    // after the end are not counted.
+    std::int64_t consumed() const { return std::min(loaded_, loaded_ + zeros_ - count_ / 8); }
+    // Whether any bit taken lay beyond the end of the input.
+    bool ran_out() const { return zeros_ > count_ / 8; }
 
 private:
-    // Missing input reads as zero bits.
-    void refill() {
-        std::uint8_t next = 0;
-        if (read_(&next, 1) != 1) next = 0;
-        pending_ = (pending_ << 8) | next;
-        pending_count_ += 8;
+    void refill(int needed) {
+        if (end_ - next_ >= 8) {
+            // The bits below `count_` already hold the next bytes' bits or zeros,
+            // so or-ing the word over them is exact.
+            window_ |= load_big_endian(next_) >> count_;
+            const int taken = (63 - count_) >> 3;
+            next_ += taken;
+            loaded_ += taken;
+            count_ += taken * 8;
+            return;
+        }
+        while (count_ < needed) {
+            std::uint8_t byte = 0;
+            if (next_ != end_) {
+                byte = *next_++;
+                ++loaded_;
+            } else if (more_ != nullptr && (*more_)(&byte, 1) == 1) {
+                ++loaded_;
+            } else {
+                byte = 0;
+                ++zeros_;
+            }
+            window_ |= static_cast<std::uint64_t>(byte) << (56 - count_);
+            count_ += 8;
+        }
     }
 
-    const read_procedure& read_;
-    std::uint32_t pending_ = 0;
-    int pending_count_ = 0;
+    std::uint64_t window_ = 0;  // the next bit is the top one
+    int count_ = 0;             // bits of the window not yet taken
+    const std::uint8_t* next_;
+    const std::uint8_t* end_;
+    const read_procedure* more_;
+    std::int64_t loaded_ = 0;  // input bytes moved into the window
+    std::int64_t zeros_ = 0;   // zero bytes moved in after the input ended
 };
+
+// The index in 1..longest_match - 1 of the first byte where the strings differ,
+// or longest_match when those bytes all agree. Both strings must be readable up
+// to 64 bytes on.
+int agreeing_length(const std::uint8_t* key, const std::uint8_t* candidate) {
+    for (int length = 1; length < longest_match; length += 8) {
+        std::uint64_t key_word;
+        std::uint64_t candidate_word;
+        std::memcpy(&key_word, key + length, sizeof key_word);
+        std::memcpy(&candidate_word, candidate + length, sizeof candidate_word);
+        const std::uint64_t difference = key_word ^ candidate_word;
+        if (difference != 0) {
+            const int byte_index = std::endian::native == std::endian::little ? std::countr_zero(difference) / 8
+                                                                              : std::countl_zero(difference) / 8;
+            return std::min(length + byte_index, longest_match);
+        }
+    }
+    return longest_match;
+}
 
 struct encoder_state {
     // The ring plus a mirror of its first longest_match - 1 bytes, so that a
-    // comparison may run past the ring's end without wrapping.
-    std::array<std::uint8_t, ring_size + longest_match - 1> ring{};
+    // comparison may run past the ring's end without wrapping, plus room for the
+    // last word a comparison reads.
+    std::array<std::uint8_t, ring_size + longest_match - 1 + 8> ring{};
     std::array<std::uint16_t, ring_size + 1> left{};
     std::array<std::uint16_t, ring_size + 257> right{};  // the last 256: one root per first byte
     std::array<std::uint16_t, ring_size + 1> parent{};
@@ -217,26 +367,15 @@ struct encoder_state {
         right[current] = left[current] = no_node;
         match_length = 0;
         for (;;) {
-            if (comparison >= 0) {
-                if (right[node] == no_node) {
-                    right[node] = static_cast<std::uint16_t>(current);
-                    parent[current] = static_cast<std::uint16_t>(node);
-                    return;
-                }
-                node = right[node];
-            } else {
-                if (left[node] == no_node) {
-                    left[node] = static_cast<std::uint16_t>(current);
-                    parent[current] = static_cast<std::uint16_t>(node);
-                    return;
-                }
-                node = left[node];
+            std::uint16_t& below = comparison >= 0 ? right[node] : left[node];
+            if (below == no_node) {
+                below = static_cast<std::uint16_t>(current);
+                parent[current] = static_cast<std::uint16_t>(node);
+                return;
             }
-            int length = 1;
-            for (; length < longest_match; ++length) {
-                comparison = key[length] - ring[node + length];
-                if (comparison != 0) break;
-            }
+            node = below;
+            const int length = agreeing_length(key, &ring[node]);
+            if (length < longest_match) comparison = key[length] - ring[node + length];
             if (length > threshold) {
                 const int distance = ((current - node) & (ring_size - 1)) - 1;
                 if (length > match_length) {
@@ -292,7 +431,8 @@ struct encoder_state {
         parent[node] = no_node;
     }
 
-    void encode_symbol(bit_writer& output, int symbol) {
+    template <typename Output>
+    void encode_symbol(bit_writer<Output>& output, int symbol) {
         // The path is collected leaf upwards, so the root's branch ends up most significant.
         std::uint32_t code = 0;
         int length = 0;
@@ -306,16 +446,127 @@ struct encoder_state {
         huffman.update(symbol);
     }
 
-    static void encode_position(bit_writer& output, int position) {
+    template <typename Output>
+    static void encode_position(bit_writer<Output>& output, int position) {
         const int upper = position >> 6;
         const int length = position_code_length[upper];
         output.put(static_cast<std::uint32_t>(position_code[upper] >> (8 - length)), length);
         output.put(static_cast<std::uint32_t>(position & 0x3F), 6);
     }
+
+    // Returns the number of plain bytes read.
+    template <typename Input, typename Output>
+    std::int64_t encode(Input& input, Output& sink, consumption_meter& meter) {
+        std::fill(ring.begin(), ring.begin() + start_position, ' ');
+        int oldest = 0;
+        int current = start_position;
+        int lookahead = 0;
+        std::uint8_t byte = 0;
+        while (lookahead < longest_match && input.take(byte)) ring[current + lookahead++] = byte;
+        if (lookahead == 0) return 0;
+
+        bit_writer output(sink);
+        for (int back = 1; back <= longest_match; ++back) insert_node(current - back);
+        insert_node(current);
+        do {
+            if (match_length > lookahead) match_length = lookahead;
+            if (match_length <= threshold) {
+                match_length = 1;
+                encode_symbol(output, ring[current]);
+            } else {
+                encode_symbol(output, 255 - threshold + match_length);
+                encode_position(output, match_position);
+            }
+            const int coded = match_length;
+            int advanced = 0;
+            for (; advanced < coded && input.take(byte); ++advanced) {
+                delete_node(oldest);
+                ring[oldest] = byte;
+                if (oldest < longest_match - 1) ring[oldest + ring_size] = byte;
+                oldest = (oldest + 1) & (ring_size - 1);
+                current = (current + 1) & (ring_size - 1);
+                insert_node(current);
+            }
+            for (; advanced < coded; ++advanced) {
+                delete_node(oldest);
+                oldest = (oldest + 1) & (ring_size - 1);
+                current = (current + 1) & (ring_size - 1);
+                if (--lookahead) insert_node(current);
+            }
+            meter.at(input.consumed());
+        } while (lookahead > 0);
+        output.flush();
+        return input.consumed();
+    }
+};
+
+// What the decoder produced, which its matches copy from. Through a procedure
+// that is the ring of the last 4096 bytes, as published.
+class ring_history {
+public:
+    explicit ring_history(const write_procedure& write) : output_(write) {
+        std::fill(ring_.begin(), ring_.begin() + start_position, ' ');
+    }
+
+    void literal(std::uint8_t byte) {
+        ring_[current_] = byte;
+        current_ = (current_ + 1) & (ring_size - 1);
+        output_.put(byte);
+    }
+    void copy(int position, int length) {
+        const int start = (current_ - position - 1) & (ring_size - 1);
+        for (int offset = 0; offset < length; ++offset) literal(ring_[(start + offset) & (ring_size - 1)]);
+    }
+
+private:
+    std::array<std::uint8_t, ring_size> ring_{};
+    int current_ = start_position;
+    procedure_output output_;
+};
+
+// In memory the output itself is the ring: a match copies from the bytes already
+// written, eight at a time where it does not overlap itself within eight.
+class buffer_history {
+public:
+    // The room needed after the last byte, which a copy may overwrite.
+    static constexpr std::size_t slack = 8;
+
+    explicit buffer_history(std::uint8_t* begin) : begin_(begin), next_(begin) {}
+
+    void literal(std::uint8_t byte) { *next_++ = byte; }
+    void copy(int position, int length) {
+        const std::ptrdiff_t distance = position + 1;
+        std::uint8_t* const to = next_;
+        next_ += length;
+        if (to - begin_ < distance) {
+            copy_reaching_before_start(to, distance, length);
+        } else if (distance >= 8) {
+            for (int offset = 0; offset < length; offset += 8) std::memcpy(to + offset, to - distance + offset, 8);
+        } else {
+            for (int offset = 0; offset < length; ++offset) to[offset] = to[offset - distance];
+        }
+    }
+
+private:
+    // Early on a match may reach back into the ring as it started: spaces, and
+    // zeros in the places the first bytes were still to take.
+    void copy_reaching_before_start(std::uint8_t* to, std::ptrdiff_t distance, int length) const {
+        for (int offset = 0; offset < length; ++offset) {
+            const std::ptrdiff_t source = (to - begin_) + offset - distance;
+            if (source >= 0) {
+                to[offset] = begin_[source];
+            } else {
+                const auto place = static_cast<int>((start_position + source) & (ring_size - 1));
+                to[offset] = place < start_position ? ' ' : 0;
+            }
+        }
+    }
+
+    std::uint8_t* const begin_;
+    std::uint8_t* next_;
 };
 
 struct decoder_state {
-    std::array<std::uint8_t, ring_size> ring{};
     adaptive_huffman huffman;
 
     int decode_symbol(bit_reader& input) {
@@ -326,106 +577,104 @@ struct decoder_state {
         return symbol;
     }
 
+    // The prefix code and the six plain bits are taken together, once the first
+    // eight bits have told the code's length.
     static int decode_position(bit_reader& input) {
-        int bits = input.byte();
-        const int upper = position_decoding_table.upper_bits[bits] << 6;
-        for (int extra = position_decoding_table.code_length[bits] - 2; extra > 0; --extra) {
-            bits = (bits << 1) | input.bit();
+        const unsigned first = input.peek(8);
+        const int code_length = position_decoding_table.code_length[first];
+        const unsigned bits = input.take(code_length + 6);
+        return (position_decoding_table.upper_bits[first] << 6) | static_cast<int>(bits & 0x3F);
+    }
+
+    template <typename History>
+    void decode(bit_reader& input, std::int32_t plain_length, History& history, consumption_meter& meter) {
+        std::int32_t remaining = plain_length;
+        while (remaining > 0) {
+            const int symbol = decode_symbol(input);
+            if (symbol < 256) {
+                history.literal(static_cast<std::uint8_t>(symbol));
+                --remaining;
+            } else {
+                const int position = decode_position(input);
+                // Damaged data may ask for more than the header allows; stop at the header's length.
+                const int length = std::min(symbol - 255 + threshold, remaining);
+                history.copy(position, length);
+                remaining -= length;
+            }
+            meter.at(input.consumed());
         }
-        return upper | (bits & 0x3F);
     }
 };
 
-template <typename State>
-std::unique_ptr<State> allocate_state() {
+template <typename State, typename... Arguments>
+std::unique_ptr<State> allocate_state(const Arguments&... arguments) {
     try {
-        return std::make_unique<State>();
+        return std::make_unique<State>(arguments...);
     } catch (const std::bad_alloc&) {
         throw ElzhException(lzh_memory_message);
     }
 }
 
-}  // namespace
-
-std::int64_t encode_stream(const read_procedure& read, const write_procedure& write) {
-    const auto state = allocate_state<encoder_state>();
-    encoder_state& coder = *state;
-    auto next_byte = [&read](std::uint8_t& byte) { return read(&byte, 1) == 1; };
-
-    std::fill(coder.ring.begin(), coder.ring.begin() + start_position, ' ');
-    int oldest = 0;
-    int current = start_position;
-    int lookahead = 0;
-    std::uint8_t byte = 0;
-    while (lookahead < longest_match && next_byte(byte)) coder.ring[current + lookahead++] = byte;
-    std::int64_t total_read = lookahead;
-    if (lookahead == 0) return 0;
-
-    bit_writer output(write);
-    for (int back = 1; back <= longest_match; ++back) coder.insert_node(current - back);
-    coder.insert_node(current);
-    do {
-        if (coder.match_length > lookahead) coder.match_length = lookahead;
-        if (coder.match_length <= threshold) {
-            coder.match_length = 1;
-            coder.encode_symbol(output, coder.ring[current]);
-        } else {
-            coder.encode_symbol(output, 255 - threshold + coder.match_length);
-            encoder_state::encode_position(output, coder.match_position);
-        }
-        const int coded = coder.match_length;
-        int advanced = 0;
-        for (; advanced < coded && next_byte(byte); ++advanced) {
-            ++total_read;
-            coder.delete_node(oldest);
-            coder.ring[oldest] = byte;
-            if (oldest < longest_match - 1) coder.ring[oldest + ring_size] = byte;
-            oldest = (oldest + 1) & (ring_size - 1);
-            current = (current + 1) & (ring_size - 1);
-            coder.insert_node(current);
-        }
-        for (; advanced < coded; ++advanced) {
-            coder.delete_node(oldest);
-            oldest = (oldest + 1) & (ring_size - 1);
-            current = (current + 1) & (ring_size - 1);
-            if (--lookahead) coder.insert_node(current);
-        }
-    } while (lookahead > 0);
-    output.flush();
-    return total_read;
+template <typename Input, typename Output>
+std::int64_t encode(Input& input, Output& output, const consumption_procedure& consumed) {
+    consumption_meter meter(consumed);
+    const std::int64_t total = allocate_state<encoder_state>()->encode(input, output, meter);
+    meter.finish(total);
+    return total;
 }
 
-void decode_stream(std::int32_t plain_length, const read_procedure& read, const write_procedure& write) {
-    if (plain_length <= 0) return;
+// Refuses the lengths that no settings file can need; false when nothing is to be produced.
+bool check_plain_length(std::int32_t plain_length) {
     if (plain_length > lzh_plain_length_limit) {
         throw ElzhException("LZH : The packed data is damaged: its header claims " + std::to_string(plain_length) +
                             " plain bytes");
     }
-    const auto state = allocate_state<decoder_state>();
-    decoder_state& coder = *state;
-    std::fill(coder.ring.begin(), coder.ring.begin() + start_position, ' ');
-    bit_reader input(read);
-    int current = start_position;
-    std::int32_t produced = 0;
-    auto put = [&](std::uint8_t byte) {
-        if (write(&byte, 1) != 1) throw ElzhException("LZH : Cannot write the output data");
-        coder.ring[current] = byte;
-        current = (current + 1) & (ring_size - 1);
-        ++produced;
-    };
-    while (produced < plain_length) {
-        const int symbol = coder.decode_symbol(input);
-        if (symbol < 256) {
-            put(static_cast<std::uint8_t>(symbol));
-            continue;
-        }
-        const int start = (current - decoder_state::decode_position(input) - 1) & (ring_size - 1);
-        const int length = symbol - 255 + threshold;
-        // Damaged data may ask for more than the header allows; stop at the header's length.
-        for (int offset = 0; offset < length && produced < plain_length; ++offset) {
-            put(coder.ring[(start + offset) & (ring_size - 1)]);
-        }
+    return plain_length > 0;
+}
+
+template <typename History>
+bool decode(bit_reader& input, std::int32_t plain_length, History& history, const consumption_procedure& consumed) {
+    consumption_meter meter(consumed);
+    allocate_state<decoder_state>()->decode(input, plain_length, history, meter);
+    meter.finish(input.consumed());
+    return !input.ran_out();
+}
+
+}  // namespace
+
+std::int64_t encode_stream(const read_procedure& read, const write_procedure& write) {
+    procedure_input input(read);
+    procedure_output output(write);
+    return encode(input, output, {});
+}
+
+void encode_bytes(std::span<const std::uint8_t> plain, std::vector<std::uint8_t>& packed,
+                  const consumption_procedure& consumed) {
+    memory_input input(plain);
+    vector_output output(packed);
+    encode(input, output, consumed);
+}
+
+bool decode_stream(std::int32_t plain_length, const read_procedure& read, const write_procedure& write) {
+    if (!check_plain_length(plain_length)) return true;
+    bit_reader input({}, &read);
+    const auto history = allocate_state<ring_history>(write);
+    return decode(input, plain_length, *history, {});
+}
+
+bool decode_bytes(std::span<const std::uint8_t> packed, std::int32_t plain_length, std::vector<std::uint8_t>& plain,
+                  const consumption_procedure& consumed) {
+    if (!check_plain_length(plain_length)) {
+        consumption_meter(consumed).finish(0);
+        return true;
     }
+    const std::size_t start = plain.size();
+    plain.resize(start + static_cast<std::size_t>(plain_length) + buffer_history::slack);
+    bit_reader input(packed, nullptr);
+    buffer_history history(plain.data() + start);
+    const bool complete = decode(input, plain_length, history, consumed);
+    plain.resize(start + static_cast<std::size_t>(plain_length));
+    return complete;
 }
 
 }  // namespace quor

@@ -5,17 +5,22 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <numeric>
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "library_test_support.h"
 #include "storage/file_bytes.h"
 #include "storage/lzh_exception.h"
+#include "support/procedure_decoding.h"
 
 namespace quor {
 namespace {
 
 using bytes = std::vector<std::uint8_t>;
+using testing::lzh_fixture;
 
 bytes file_contents(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
@@ -36,6 +41,7 @@ void check_fixture_pairs(const std::filesystem::path& folder) {
         const bytes plain = file_contents(plain_path);
         EXPECT_EQ(lzh_pack(plain), packed);
         EXPECT_EQ(lzh_unpack(packed), plain);
+        EXPECT_EQ(lzh_unpack_strict(packed), plain);
         ++pairs;
     }
     EXPECT_GT(pairs, 0) << "no fixture pairs in " << folder;
@@ -74,6 +80,17 @@ TEST(LzhCoder, PackThenUnpackRestoresAnyInput) {
         ASSERT_GE(packed.size(), 4u);
         EXPECT_EQ(packed[0] | (packed[1] << 8) | (packed[2] << 16) | (packed[3] << 24), static_cast<int>(item.size));
         EXPECT_EQ(lzh_unpack(packed), plain);
+    }
+}
+
+TEST(LzhCoder, PatternsRepeatingAtEveryShortDistanceComeBack) {
+    // Matches that overlap the bytes they produce, at each distance a copy may treat apart.
+    for (int period = 1; period <= 17; ++period) {
+        SCOPED_TRACE("period " + std::to_string(period));
+        const bytes pattern = random_bytes(static_cast<std::size_t>(period), 256, static_cast<unsigned>(period));
+        bytes plain;
+        while (plain.size() < 3000) plain.insert(plain.end(), pattern.begin(), pattern.end());
+        EXPECT_EQ(lzh_unpack(lzh_pack(plain)), plain);
     }
 }
 
@@ -175,6 +192,117 @@ TEST(LzhCoder, EachCallHasItsOwnState) {
         });
     EXPECT_EQ(bytes(outer_alone.begin() + 4, outer_alone.end()), packed);
     EXPECT_EQ(inner_nested, inner_alone);
+}
+
+struct two_decodings {
+    bytes from_memory;
+    bool memory_complete = false;
+    testing::procedure_decoding through_procedures;
+};
+
+// The stream after the header, decoded both from memory and through one read and
+// one write call per byte.
+two_decodings decode_both_ways(const bytes& stream, std::int32_t plain_length) {
+    two_decodings result;
+    result.memory_complete = decode_bytes(stream, plain_length, result.from_memory);
+    result.through_procedures = testing::decode_through_procedures(stream, plain_length);
+    return result;
+}
+
+TEST(LzhCoder, SaysWhetherTheInputHeldEveryBitTheLengthNeeded) {
+    const bytes whole = file_contents(lzh_fixture("library3.cmp"));
+    const bytes stream(whole.begin() + 4, whole.end());
+    struct length_case {
+        std::size_t stream_bytes;
+        std::int32_t plain_length;
+        bool complete;
+    };
+    const length_case cases[] = {
+        {stream.size(), 5659, true},       // the stream as packed
+        {stream.size() - 1, 5659, false},  // its last byte still holds bits of the last symbol
+        {stream.size() - 1, 5600, true},   // a shorter length ends before the missing byte
+        {100, 5659, false},
+        {0, 1, false},
+        {0, 0, true},
+    };
+    for (const auto& item : cases) {
+        SCOPED_TRACE(std::to_string(item.stream_bytes) + " bytes for " + std::to_string(item.plain_length));
+        const two_decodings decoded =
+            decode_both_ways(bytes(stream.begin(), stream.begin() + item.stream_bytes), item.plain_length);
+        EXPECT_EQ(decoded.memory_complete, item.complete);
+        EXPECT_EQ(decoded.through_procedures.complete, item.complete);
+        EXPECT_EQ(decoded.from_memory.size(), static_cast<std::size_t>(item.plain_length));
+    }
+}
+
+TEST(LzhCoder, MemoryAndProcedureDecodingAgreeOnAnyStream) {
+    // Noise reaches back into the ring as it starts (spaces, and zeros at its end),
+    // overlaps copies with themselves and runs out of input.
+    std::mt19937 generator(7);
+    for (int trial = 0; trial < 200; ++trial) {
+        const bytes noise = random_bytes(generator() % 600, 1 + static_cast<int>(generator() % 256), generator());
+        const auto plain_length = static_cast<std::int32_t>(generator() % 9000);
+        SCOPED_TRACE("trial " + std::to_string(trial));
+        const two_decodings decoded = decode_both_ways(noise, plain_length);
+        ASSERT_EQ(decoded.from_memory, decoded.through_procedures.plain);
+        ASSERT_EQ(decoded.memory_complete, decoded.through_procedures.complete);
+    }
+    for (const char* name : {"library3.cmp", "random40k.cmp", "run5000.cmp"}) {
+        const bytes whole = file_contents(lzh_fixture(name));
+        const two_decodings decoded = decode_both_ways(bytes(whole.begin() + 4, whole.end()),
+                                                       whole[0] | (whole[1] << 8) | (whole[2] << 16));
+        EXPECT_EQ(decoded.from_memory, decoded.through_procedures.plain) << name;
+    }
+}
+
+TEST(LzhCompressor, UnpackingCountsPackedBytesReadAndMovesOncePerKibibyte) {
+    struct recording_bar : progress_indicator {
+        std::vector<int> positions;
+        void set_position(int position) override { positions.push_back(position); }
+    };
+    const bytes whole = file_contents(lzh_fixture("random40k.cmp"));
+    struct unpack_case {
+        std::size_t packed_size;
+        std::int32_t bytes_read;  // the header is not counted, nor zeros read past the end
+        bool ran_out;
+    };
+    const unpack_case cases[] = {{whole.size(), 40141, false}, {10004, 10000, true}};
+    for (const auto& item : cases) {
+        SCOPED_TRACE(item.packed_size);
+        recording_bar bar;
+        My_LZH_Compressor compressor;
+        compressor.progressbar = &bar;
+        compressor.o_s.assign(std::span(whole).first(item.packed_size));
+        compressor.compression(false);
+        EXPECT_EQ(compressor.bytes_read, item.bytes_read);
+        EXPECT_EQ(compressor.input_ran_out, item.ran_out);
+        EXPECT_EQ(compressor.i_s.size(), 40000u);
+        std::vector<int> expected(static_cast<std::size_t>(item.bytes_read / 1024));
+        std::iota(expected.begin(), expected.end(), 1);
+        EXPECT_EQ(bar.positions, expected);
+    }
+}
+
+TEST(LzhCompressor, StrictUnpackingRefusesWhatLenientUnpackingReadsAsNoDataOrNoise) {
+    const bytes library3 = file_contents(lzh_fixture("library3.cmp"));
+    bytes negative = library3;
+    negative[3] = 0xFF;
+    const bytes cases[] = {
+        {},
+        {0x00, 0x00, 0x00},
+        negative,
+        bytes(library3.begin(), library3.end() - 1),
+    };
+    for (const auto& packed : cases) {
+        SCOPED_TRACE(packed.size());
+        EXPECT_NO_THROW(lzh_unpack(packed));
+        try {
+            lzh_unpack_strict(packed);
+            ADD_FAILURE() << "damaged data was unpacked";
+        } catch (const ElzhException& error) {
+            EXPECT_EQ(std::string(error.what()).rfind("LZH : The packed data is damaged: ", 0), 0u) << error.what();
+        }
+    }
 }
 
 TEST(LzhCompressor, UnpacksAFileAndReportsOneItCannotRead) {
