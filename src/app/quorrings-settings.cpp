@@ -10,6 +10,7 @@
 
 #include "engine/control_error.h"
 #include "engine/settings_controls.h"
+#include "platform/command_line.h"
 #include "platform/stderr_message_box.h"
 #include "storage/file_bytes.h"
 #include "storage/library_file.h"
@@ -34,13 +35,14 @@ using bytes = std::vector<std::uint8_t>;
 
 constexpr int success = 0;
 constexpr int file_fault = 1;
-constexpr int usage_fault = 2;
 
-constexpr const char* usage_text =
+constexpr quor::program_description program{
+    "quorrings-settings",
     "usage: quorrings-settings list FILE\n"
     "       quorrings-settings unpack FILE.cmp OUT.txt\n"
     "       quorrings-settings pack FILE.txt OUT.cmp\n"
-    "       quorrings-settings check FILE\n";
+    "       quorrings-settings check FILE\n"
+    "       quorrings-settings (--help | --version)\n"};
 
 // A failure already told to the user; unwinds to main with the exit code.
 struct tool_failure {
@@ -134,6 +136,10 @@ int check(const std::string& path) {
 }
 
 int run(const std::vector<std::string>& arguments) {
+    for (const std::string& argument : arguments) {
+        if (quor::answer_standard_option(argument, program, std::cout)) return success;
+        if (argument.starts_with("-")) throw quor::usage_error("unknown option " + argument);
+    }
     const std::string command = arguments.empty() ? std::string() : arguments[0];
     const std::size_t operands = arguments.empty() ? 0 : arguments.size() - 1;
     if (command == "list" && operands == 1) return list(arguments[1]);
@@ -146,8 +152,10 @@ int run(const std::vector<std::string>& arguments) {
         write_file(arguments[2], quor::lzh_pack(read_file(arguments[1])));
         return success;
     }
-    std::cerr << usage_text;
-    return usage_fault;
+    if (command.empty()) throw quor::usage_error("no command");
+    if (command != "list" && command != "check" && command != "unpack" && command != "pack")
+        throw quor::usage_error("unknown command " + command);
+    throw quor::usage_error("wrong number of operands for " + command);
 }
 
 }  // namespace
@@ -157,6 +165,8 @@ int main(int argc, char** argv) {
         return run(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const tool_failure& failure) {
         return failure.exit_code;
+    } catch (const quor::usage_error& error) {
+        return quor::report_usage_error(error, program, std::cerr);
     } catch (const std::exception& error) {
         std::cerr << "quorrings-settings: " << error.what() << '\n';
         return file_fault;
