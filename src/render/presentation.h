@@ -75,12 +75,17 @@ private:
         int last = 0;
     };
     bool same_destination(const index_image& source, const rgb_image& destination) const;
+    // The colours of every pair of neighbouring indices, from table_.
+    void build_pairs();
+    const std::uint64_t* pairs_table() const;
     // Columns of row `y` that may change: drawn ones, and lit ones when the
     // colours moved; whole 8-pixel words. Empty when none.
     lit_columns columns_to_convert(int y, const pixel_area& drawn, bool colours_moved) const;
 
     bool valid_ = false;
     colour_table table_{};
+    std::vector<std::uint64_t> pairs_;  // entry (second << 8 | first): both pixels' colours, first in memory first
+    bool pairs_built_ = false;
     std::vector<std::uint8_t> shown_;  // the indices as last converted, row by row
     std::vector<lit_columns> lit_;     // per row of shown_
     int width_ = 0;
