@@ -1,6 +1,8 @@
 #include "engine/control_error.h"
+#include "platform/tick_clock.h"
 #include "program_runner.h"
 #include "render/animation_palette.h"
+#include "shell/animation_session.h"
 #include "storage/file_bytes.h"
 #include "storage/lzh_compressor.h"
 #include "storage/quor_setting.h"
@@ -178,6 +180,52 @@ TEST(shipped_settings, no_screensaver_waits_for_the_mouse) {
     for (const shipped_setting& shipped : shipped_settings()) {
         if (shipped.setting.screensave()) EXPECT_FALSE(shipped.form->mouse_motion.checked()) << shipped.setting.name();
     }
+}
+
+}  // namespace
+}  // namespace quor
+
+namespace quor {
+namespace {
+
+// What a viewer sees of a pixel: a colour bright enough in some channel.
+bool lit(std::uint32_t colour) {
+    return ((colour >> 16) & 0xff) >= 32 || ((colour >> 8) & 0xff) >= 32 || (colour & 0xff) >= 32;
+}
+
+// Every setting shows something at once and keeps showing something: lit within
+// its first 2 s, and never black for 2 s or more in its first 20 s, counted in
+// frames at its designed speed, at a preview's size.
+TEST(shipped_settings, every_setting_is_lit_within_two_seconds_and_never_black_for_two) {
+    recording_message_box messages;
+    animation_palette palette(messages);
+    palette.set_palette_dir(data_dir);
+    steady_tick_clock clock;
+    for (shipped_setting& shipped : shipped_settings()) {
+        SCOPED_TRACE(shipped.setting.name());
+        settings_controls& form = *shipped.form;
+        // The designed speed the settings form shows for the speed bar.
+        const int frames_a_second = std::max(form.speed_scroll.position(), 1);
+        random_generators random(7);
+        animation_session session({form, palette, random, messages, clock}, 320, 180);
+        int first_lit = -1;
+        int longest_black = 0;
+        int black_run = 0;
+        for (int frame = 1; frame <= 20 * frames_a_second; ++frame) {
+            session.step();
+            const session_picture picture = session.picture();
+            const std::uint8_t* pixels = picture.pixels.pixels;
+            const bool any_lit = std::any_of(pixels, pixels + 320 * 180,
+                                             [&](std::uint8_t index) { return lit(picture.colours[index]); });
+            black_run = any_lit ? 0 : black_run + 1;
+            longest_black = std::max(longest_black, black_run);
+            if (any_lit && first_lit < 0) first_lit = frame;
+        }
+        EXPECT_GT(first_lit, 0) << "never lit";
+        EXPECT_LE(first_lit, 2 * frames_a_second);
+        EXPECT_LT(longest_black, 2 * frames_a_second);
+    }
+    EXPECT_TRUE(messages.messages.empty()) << messages.messages.front();
 }
 
 }  // namespace
