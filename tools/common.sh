@@ -4,8 +4,10 @@ repo_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Debian packages the build, the tests and the program need.
 # dbus-daemon gives the screen-saver test a private session bus;
-# the second line checks the install and the Debian package.
+# libgif-dev and ffmpeg make animations and videos; the last line checks the
+# install and the Debian package.
 packages=(g++ cmake make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev dbus-daemon
+          libgif-dev ffmpeg
           desktop-file-utils appstream libxml2-utils man-db lintian dpkg-dev file)
 
 install_missing_packages() {
