@@ -19,8 +19,10 @@ int gif_frame_delay(std::int64_t frame, int frames_per_second) {
     return static_cast<int>(hundredths_after(frame + 1, frames_per_second) - hundredths_after(frame, frames_per_second));
 }
 
-gif_recording::gif_recording(std::FILE* file, int width, int height, int frames_per_second, bool changed_areas_only)
+gif_recording::gif_recording(std::FILE* file, int width, int height, int frames_per_second, bool changed_areas_only,
+                             int workers)
     : writer_(file, width, height),
+      images_(writer_, width, height, workers),
       width_(width),
       height_(height),
       frames_per_second_(frames_per_second),
@@ -36,7 +38,7 @@ void gif_recording::add_frame(const index_image& picture, const colour_table& co
         // Nothing changed: one pixel carries the frame's delay.
         if (area.empty()) area = {0, 0, 1, 1};
     }
-    writer_.add_image(picture, area, colours, gif_frame_delay(frames_, frames_per_second_));
+    images_.add(picture, area, colours, gif_frame_delay(frames_, frames_per_second_));
     ++frames_;
     if (!changed_areas_only_) return;
     // The whole picture, not only the area: outside it the colours are the
@@ -44,6 +46,11 @@ void gif_recording::add_frame(const index_image& picture, const colour_table& co
     for (int y = 0; y < height_; ++y)
         std::memcpy(shown_.data() + std::size_t(y) * width_, picture.pixels + y * picture.stride, std::size_t(width_));
     shown_colours_ = colours;
+}
+
+void gif_recording::finish() {
+    images_.finish();
+    writer_.finish();
 }
 
 }  // namespace quor

@@ -3,6 +3,7 @@
 // exactly as the screen showed them. After the first frame only the rectangle
 // whose colours changed is stored; the rest stays on screen from before.
 
+#include "render/gif_image_queue.h"
 #include "render/gif_writer.h"
 
 #include <cstdint>
@@ -19,16 +20,22 @@ int gif_frame_delay(std::int64_t frame, int frames_per_second);
 class gif_recording {
 public:
     // `changed_areas_only` false stores every frame whole (to compare sizes).
-    gif_recording(std::FILE* file, int width, int height, int frames_per_second, bool changed_areas_only = true);
+    // `workers` threads code the images (0: the caller's thread); the bytes
+    // are the same for any number. Throws gif_error.
+    gif_recording(std::FILE* file, int width, int height, int frames_per_second, bool changed_areas_only = true,
+                  int workers = default_gif_workers());
 
     // The next frame: `picture` (the recording's size) seen through `colours`.
+    // Throws gif_error.
     void add_frame(const index_image& picture, const colour_table& colours);
-    void finish() { writer_.finish(); }
+    // Throws gif_error.
+    void finish();
 
     std::int64_t frames() const { return frames_; }
 
 private:
     gif_writer writer_;
+    gif_image_queue images_;
     int width_;
     int height_;
     int frames_per_second_;

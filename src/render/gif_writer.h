@@ -1,25 +1,14 @@
 #pragma once
-// Animated GIF files through giflib: an animation that loops forever, each
-// image with its own 256-colour table, which is exactly our 8-bit screen and
-// its palette of the moment.
+// An animated GIF file through giflib: the header of an animation that loops
+// forever, the images as gif_image_encoder made them, in order, and the trailer.
 
-#include "render/index_buffer.h"
-#include "render/presentation.h"
+#include "render/gif_image_encoder.h"
 
+#include <cstdint>
 #include <cstdio>
-#include <stdexcept>
-#include <vector>
-
-struct ColorMapObject;
-struct GifFileType;
+#include <span>
 
 namespace quor {
-
-// giflib's own words for what went wrong.
-class gif_error : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 class gif_writer {
 public:
@@ -31,10 +20,8 @@ public:
     gif_writer(const gif_writer&) = delete;
     gif_writer& operator=(const gif_writer&) = delete;
 
-    // One image: the `area` of `picture` (clipped to it; at least one pixel)
-    // in exactly `colours`, shown for `delay` hundredths of a second and left
-    // in place under the next one. Throws gif_error.
-    void add_image(const index_image& picture, pixel_area area, const colour_table& colours, int delay);
+    // One encoded image. Throws gif_error.
+    void append(std::span<const std::uint8_t> image);
     // The trailer and stdio's buffer written out. Throws gif_error.
     void finish();
 
@@ -44,8 +31,6 @@ private:
 
     std::FILE* file_;
     GifFileType* gif_ = nullptr;
-    ColorMapObject* colour_map_ = nullptr;  // filled anew for every image
-    std::vector<unsigned char> row_;        // giflib takes rows it may write to
 };
 
 }  // namespace quor

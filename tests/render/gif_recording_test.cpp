@@ -39,17 +39,18 @@ struct screen_frames {
 struct recorded {
     std::vector<std::vector<std::uint32_t>> seen;  // what each frame looked like on the screen
     testing::decoded_gif gif;
+    std::string bytes;
 };
 
 template <typename Change>
-recorded record(int frames, int frames_per_second, bool changed_areas_only, Change&& change) {
+recorded record(int frames, int frames_per_second, bool changed_areas_only, Change&& change, int workers = 2) {
     const testing::temporary_directory folder;
     const auto path = folder.path() / "frames.gif";
     screen_frames frame;
     recorded result;
     std::FILE* file = std::fopen(path.c_str(), "wb");
     {
-        gif_recording recording(file, frame.width, frame.height, frames_per_second, changed_areas_only);
+        gif_recording recording(file, frame.width, frame.height, frames_per_second, changed_areas_only, workers);
         for (int k = 0; k < frames; ++k) {
             change(k, frame);
             recording.add_frame(image_of(frame.screen), frame.colours);
@@ -59,6 +60,7 @@ recorded record(int frames, int frames_per_second, bool changed_areas_only, Chan
     }
     std::fclose(file);
     result.gif = testing::decode_gif(path);
+    result.bytes = testing::file_text(path);
     return result;
 }
 
@@ -93,6 +95,25 @@ TEST(GifRecording, ShowsEveryFrameAsTheScreenDidWhateverChanged) {
         EXPECT_TRUE(run.gif.loops_forever);
         expect_shows_every_frame(run);
     }
+}
+
+TEST(GifRecording, TheSameBytesWhateverTheNumberOfWorkers) {
+    const auto run = [](int workers) {
+        std::mt19937 random(5);
+        return record(
+                   40, 30, true,
+                   [&](int, screen_frames& frame) {
+                       for (int i = 0; i < 8; ++i)
+                           frame.screen.set_pixel(int(random() % frame.width), int(random() % frame.height),
+                                                  std::uint8_t(10 + random() % 100));
+                       if (random() % 2) frame.rotate(1);
+                   },
+                   workers)
+            .bytes;
+    };
+    const std::string alone = run(0);
+    EXPECT_GT(alone.size(), 100u);
+    for (const int workers : {1, 3, 8}) EXPECT_EQ(run(workers), alone) << workers << " workers";
 }
 
 TEST(GifRecording, StoresOnlyWhatTheViewerSeesChange) {
