@@ -100,6 +100,8 @@ render_arguments parse_render_arguments(argument_list arguments) {
     result.name = positional[1];
     result.output = std::filesystem::path(positional[2]);
     read_output_kind(result);
+    if (result.frames == 0 && result.output_kind != render_output::picture)
+        throw usage_error("an animation or a video wants --frames 1 or more");
     return result;
 }
 
@@ -121,7 +123,7 @@ std::int64_t render_frame_count(const render_arguments& arguments, int frames_pe
         frames = std::llround(exact);
     }
     if (frames < 1 && arguments.output_kind != render_output::picture)
-        throw usage_error("an animation or a video wants 1 frame or more");
+        throw usage_error("--seconds gives no frame at " + std::to_string(frames_per_second) + " frames per second");
     return frames;
 }
 

@@ -55,7 +55,8 @@ struct render_arguments {
     bool quiet = false;
 };
 
-// Throws usage_error. --help and --version are the caller's, before this.
+// Throws usage_error, also for an animation of --frames 0. --help and
+// --version are the caller's, before this.
 render_arguments parse_render_arguments(argument_list arguments);
 
 // --fps, or else the setting's designed speed (at most the highest rate) when
@@ -63,8 +64,8 @@ render_arguments parse_render_arguments(argument_list arguments);
 int render_frame_rate(const render_arguments& arguments, const settings_controls& form);
 
 // The frames written (for a picture: run before it is taken): --frames, or
-// --seconds at `frames_per_second` rounded, or 300. Throws usage_error when an
-// animation would have no frame.
+// --seconds at `frames_per_second` rounded, or 300. Throws usage_error when
+// --seconds gives an animation no frame.
 std::int64_t render_frame_count(const render_arguments& arguments, int frames_per_second);
 
 }  // namespace quor

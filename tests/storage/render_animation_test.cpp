@@ -74,12 +74,6 @@ private:
     int height_;
 };
 
-std::vector<std::string> folder_contents(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-    return names;
-}
-
 TEST(RenderAnimation, AGifShowsTheSessionsFramesPixelForPixel) {
     const testing::temporary_directory work;
     const std::string out = (work.path() / "rings.gif").string();
@@ -146,7 +140,7 @@ TEST(RenderAnimation, APictureSequenceWritesEveryFrameAsThePictureOfThatFrame) {
     const auto run = run_program("quorrings-render", {library, unfixed, (work.path() / "frame_%03d.png").string(),
                                                       "--size", "40x24", "--frames", "3", "--skip", "2"});
     ASSERT_EQ(run.exit_code, 0) << run.err;
-    std::vector<std::string> names = folder_contents(work.path());
+    std::vector<std::string> names = testing::file_names_in(work.path());
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"frame_001.png", "frame_002.png", "frame_003.png"}));
     // Frame 3 after 2 skipped is the single picture after 5 frames.
@@ -186,7 +180,7 @@ TEST(RenderAnimation, VideosHaveTheFramesSizeAndRateAsked) {
              "stream=width,height,r_frame_rate,nb_read_frames", "-of", "default=noprint_wrappers=1", out});
         EXPECT_EQ(probe.out, "width=34\nheight=20\nr_frame_rate=25/1\nnb_read_frames=9\n") << name << probe.err;
     }
-    EXPECT_EQ(folder_contents(work.path()).size(), 3u) << "nothing beside the videos";
+    EXPECT_EQ(testing::file_names_in(work.path()).size(), 3u) << "nothing beside the videos";
 }
 
 TEST(RenderAnimation, AMissingOrFailingFfmpegFailsAndLeavesNothing) {
@@ -213,7 +207,7 @@ TEST(RenderAnimation, AMissingOrFailingFfmpegFailsAndLeavesNothing) {
         EXPECT_EQ(run.exit_code, 1) << run.err;
         EXPECT_NE(run.err.find(each.said), std::string::npos) << run.err;
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << run.err;
-        EXPECT_TRUE(folder_contents(work.path()).empty()) << each.said;
+        EXPECT_TRUE(testing::file_names_in(work.path()).empty()) << each.said;
     }
 }
 
@@ -251,7 +245,7 @@ TEST(RenderAnimation, BadRequestsFailWithTheirCodeAndLeaveNothing) {
         EXPECT_EQ(run.exit_code, bad.exit_code) << testing::quoted(bad.arguments.back()) << ": " << run.err;
         EXPECT_FALSE(run.err.empty());
         EXPECT_EQ(run.err.find("usage: quorrings-render") != std::string::npos, bad.exit_code == 2) << run.err;
-        EXPECT_EQ(folder_contents(work.path()), std::vector<std::string>{"folder.gif"}) << bad.arguments.back();
+        EXPECT_EQ(testing::file_names_in(work.path()), std::vector<std::string>{"folder.gif"}) << bad.arguments.back();
     }
 }
 
@@ -266,9 +260,9 @@ int interrupted_run(const std::vector<std::string>& arguments, const std::filesy
     pid_t child = 0;
     if (::posix_spawn(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return -1;
     const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (folder_contents(folder).empty() && std::chrono::steady_clock::now() < give_up)
+    while (testing::file_names_in(folder).empty() && std::chrono::steady_clock::now() < give_up)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    EXPECT_FALSE(folder_contents(folder).empty()) << "the output is begun at once";
+    EXPECT_FALSE(testing::file_names_in(folder).empty()) << "the output is begun at once";
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     ::kill(child, signal);
     int status = 0;
@@ -289,7 +283,7 @@ TEST(RenderAnimation, AnInterruptedRenderEndsByItsSignalAndLeavesNothing) {
                                             "--frames", "100000000", "--fps", "30"},
                                            work.path(), each.signal);
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == each.signal) << each.name << ": status " << status;
-        EXPECT_TRUE(folder_contents(work.path()).empty()) << each.name;
+        EXPECT_TRUE(testing::file_names_in(work.path()).empty()) << each.name;
     }
 }
 

@@ -15,12 +15,6 @@ namespace {
 
 using testing::file_text;
 
-std::vector<std::string> names_in(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-    return names;
-}
-
 TEST(StagedFile, TheTargetChangesOnlyWhenCommitted) {
     const testing::temporary_directory folder;
     const auto target = folder.path() / "out.gif";
@@ -29,9 +23,9 @@ TEST(StagedFile, TheTargetChangesOnlyWhenCommitted) {
         staged_file file(target);
         std::fputs("half", file.stream());
         EXPECT_EQ(file.temporary_path().parent_path(), folder.path());
-        EXPECT_EQ(names_in(folder.path()).size(), 2u);
+        EXPECT_EQ(testing::file_names_in(folder.path()).size(), 2u);
     }
-    EXPECT_EQ(names_in(folder.path()), std::vector<std::string>{"out.gif"}) << "abandoned: the temporary file goes";
+    EXPECT_EQ(testing::file_names_in(folder.path()), std::vector<std::string>{"out.gif"}) << "abandoned: the temporary file goes";
     EXPECT_EQ(file_text(target), "old");
 
     const mode_t mask = ::umask(022);
@@ -42,7 +36,7 @@ TEST(StagedFile, TheTargetChangesOnlyWhenCommitted) {
     }
     ::umask(mask);
     EXPECT_EQ(file_text(target), "new");
-    EXPECT_EQ(names_in(folder.path()), std::vector<std::string>{"out.gif"});
+    EXPECT_EQ(testing::file_names_in(folder.path()), std::vector<std::string>{"out.gif"});
     struct stat status {};
     ASSERT_EQ(::stat(target.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0644u) << "the mode of any new file, not a private temporary one";
@@ -59,7 +53,7 @@ TEST(StagedFile, ATargetThatCannotBeWrittenSaysSo) {
             EXPECT_EQ(std::string(error.what()).find(target.string() + ": "), 0u) << error.what();
         }
     }
-    EXPECT_EQ(names_in(folder.path()), std::vector<std::string>{"taken"});
+    EXPECT_EQ(testing::file_names_in(folder.path()), std::vector<std::string>{"taken"});
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quor::testing {
 
@@ -18,6 +19,13 @@ inline std::string file_text(const std::filesystem::path& path) {
 // Replaces the file with exactly these bytes.
 inline void put_file(const std::filesystem::path& path, std::string_view bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The names of what is in `folder`, in the order the folder lists them.
+inline std::vector<std::string> file_names_in(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    return names;
 }
 
 }  // namespace quor::testing
