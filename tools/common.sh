@@ -3,10 +3,12 @@ set -euo pipefail
 repo_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Debian packages the build, the tests and the program need.
-# dbus-daemon gives the screen-saver test a private session bus;
-# the second line checks the install and the Debian package;
-# the third builds the screensaver module and runs it under Xvfb and the real XScreenSaver daemon.
+# dbus-daemon gives the screen-saver test a private session bus; libgif-dev and
+# ffmpeg make animations and videos; the third line checks the install and the
+# Debian package; the fourth builds the screensaver module and runs it under Xvfb
+# and the real XScreenSaver daemon.
 packages=(g++ cmake make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev dbus-daemon
+          libgif-dev ffmpeg
           desktop-file-utils appstream libxml2-utils man-db lintian dpkg-dev file
           pkg-config libxcb1-dev libxcb-shm0-dev libxcb-randr0-dev xvfb xscreensaver)
 

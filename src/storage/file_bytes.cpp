@@ -47,10 +47,10 @@ bool write_and_close(std::FILE* file, std::span<const std::uint8_t> bytes) {
     return std::fclose(file) == 0 && written;
 }
 
+}  // namespace
+
 // After a rename the new name is durable only once the folder is: a power cut
 // before that could bring the old file back after "saved".
-// Some file systems refuse to sync a folder; the file is whole under its name
-// either way, so that is no failure of the save.
 void sync_folder_of(const std::filesystem::path& path) {
 #ifdef QUOR_HAVE_FSYNC
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
@@ -62,8 +62,6 @@ void sync_folder_of(const std::filesystem::path& path) {
     (void)path;
 #endif
 }
-
-}  // namespace
 
 bool write_file_atomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
     std::filesystem::path temporary = path;

@@ -29,4 +29,8 @@ bool write_file_atomically(const std::filesystem::path& path, std::span<const st
 // failed; a file this call began is then removed.
 bool create_new_file(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
+// Makes a rename into `path`'s folder durable. Some file systems refuse to sync
+// a folder; that is no failure, so nothing is reported.
+void sync_folder_of(const std::filesystem::path& path);
+
 }  // namespace quor

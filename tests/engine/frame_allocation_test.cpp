@@ -2,9 +2,12 @@
 
 #include "ring_engine_fixture.h"
 
+#include "render/gif_recording.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <new>
@@ -48,6 +51,34 @@ TEST(RingEngineFrames, AllocateNothingInAnyMode) {
         engine.draw_all_rings(fixture.buffer());
         EXPECT_EQ(allocations.load() - before, 0);
     }
+}
+
+TEST(RingEngineFrames, RecordingAGifAllocatesNothingPerFrame) {
+    // The whole per-frame path of a recording: session step, picture, changed
+    // rectangle, encoding. giflib's own copy of each colour table goes through
+    // malloc, not through here.
+    testing::ring_engine_fixture fixture(7, 320, 180);
+    fixture.form.max_polygons.set_position(60);
+    fixture.form.palette_inc.set_position(40);
+    fixture.build();
+    std::FILE* file = std::tmpfile();
+    ASSERT_NE(file, nullptr);
+    {
+        gif_recording recording(file, 320, 180, 30);
+        const auto record = [&](int frames) {
+            for (int frame = 0; frame < frames; ++frame) {
+                fixture.session->step();
+                const session_picture picture = fixture.session->picture();
+                recording.add_frame(picture.pixels, picture.colours);
+            }
+        };
+        record(5);
+        const long before = allocations.load();
+        record(100);
+        EXPECT_EQ(allocations.load() - before, 0);
+        recording.finish();
+    }
+    std::fclose(file);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ namespace quor {
 namespace {
 
 TEST(command_line, every_program_answers_help_and_version_and_refuses_an_unknown_option) {
-    for (const std::string program : {"quorrings", "quorrings-settings"}) {
+    for (const std::string program : {"quorrings", "quorrings-settings", "quorrings-render"}) {
         SCOPED_TRACE(program);
         const testing::tool_run help = testing::run_program(program, {"--help"});
         EXPECT_EQ(help.exit_code, 0);

@@ -25,9 +25,14 @@ inline std::string quoted(const std::string& text) {
     return result + "'";
 }
 
-inline tool_run run_program(const std::string& program, const std::vector<std::string>& arguments) {
+// `program` is one of ours, or a full path. `environment` holds NAME=value
+// settings for the program's run only.
+inline tool_run run_program(const std::string& program, const std::vector<std::string>& arguments,
+                            const std::vector<std::string>& environment = {}) {
     const temporary_directory output;
-    std::string command = quoted((std::filesystem::path(QUOR_BIN_DIR) / program).string());
+    std::string command = environment.empty() ? "" : "env ";
+    for (const std::string& setting : environment) command.append(quoted(setting)).append(" ");
+    command.append(quoted((std::filesystem::path(QUOR_BIN_DIR) / program).string()));
     for (const std::string& argument : arguments) command.append(" ").append(quoted(argument));
     command.append(" >").append(quoted((output.path() / "out").string()));
     command.append(" 2>").append(quoted((output.path() / "err").string()));

@@ -2,9 +2,13 @@
 
 #include "program_runner.h"
 
+#include "shell/render_arguments.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <regex>
+#include <set>
 #include <string>
 
 namespace quor {
@@ -51,6 +55,21 @@ TEST(RenderTool, BadRequestsSayWhyAndFail) {
         EXPECT_FALSE(run.err.empty());
         EXPECT_FALSE(std::filesystem::exists(out));
     }
+}
+
+TEST(RenderTool, TheManualNamesTheOptionsTheUsageNames) {
+    const auto options = [](const std::string& text, const std::regex& option) {
+        std::set<std::string> names;
+        for (auto match = std::sregex_iterator(text.begin(), text.end(), option); match != std::sregex_iterator(); ++match)
+            names.insert((*match)[1]);
+        return names;
+    };
+    const std::string manual =
+        file_text(std::filesystem::path(QUOR_TEST_DIR) / "../packaging/man/quorrings-render.1.in");
+    ASSERT_FALSE(manual.empty());
+    const std::set<std::string> in_usage = options(std::string(quorrings_render_usage), std::regex("--([a-z]+)"));
+    EXPECT_EQ(options(manual, std::regex(R"(\\-\\-([a-z]+))")), in_usage);
+    EXPECT_EQ(in_usage.size(), 9u) << "size seed frames seconds fps skip quiet help version";
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quor::testing {
 
@@ -29,6 +30,13 @@ inline std::map<std::filesystem::path, std::string> folder_contents(const std::f
         for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
             files[entry.path()] = entry.is_regular_file() ? file_text(entry.path()) : "(folder)";
     return files;
+}
+
+// The names of what is in `folder`, in the order the folder lists them.
+inline std::vector<std::string> file_names_in(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    return names;
 }
 
 }  // namespace quor::testing
