@@ -100,7 +100,7 @@ module_session::module_session(const module_arguments& arguments, const file_loc
 
     palette_.set_palette_dir(locations);
     // Lists the palette files, as the form's creation does.
-    form_rules_.emplace(form_, form_hooks_, palette_);
+    form_rules_.emplace(form_, palette_);
 
     read_library(arguments, locations);
     choose_first_setting(arguments);

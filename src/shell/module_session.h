@@ -100,8 +100,7 @@ private:
     settings_controls form_;
     animation_palette palette_;
     // The form's own rules, unseen: they keep the designed speed in step with the speed bar.
-    settings_form_hooks form_hooks_;
-    std::optional<settings_form> form_rules_;
+    std::optional<unseen_settings_form> form_rules_;
     random_generators random_;
     settings_library library_;
     std::filesystem::path library_path_;

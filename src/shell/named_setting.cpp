@@ -23,8 +23,7 @@ void apply_named_setting(settings_controls& form, const animation_palette& palet
     for (const Quor_setting& setting : library.settings) {
         if (setting.control_strings.empty() || setting.name() != name) continue;
         // The form's handlers are bound only while it lives.
-        settings_form_hooks no_hooks;
-        const settings_form rules(form, no_hooks, palette);
+        const unseen_settings_form rules(form, palette);
         try {
             lines_to_controls(form, setting.control_strings);
         } catch (const std::exception& error) {

@@ -80,4 +80,20 @@ private:
     attached_handlers handlers_;
 };
 
+// The form's behaviour with nothing on screen and nothing its buttons open,
+// for a front end that runs settings without the form (the screensaver
+// module, the render tool): its rules still hold while it lives, so the
+// designed speed follows the speed bar and the palette list is filled.
+class unseen_settings_form {
+public:
+    unseen_settings_form(settings_controls& controls, const animation_palette& palette)
+        : form_(controls, no_hooks_, palette) {}
+    unseen_settings_form(const unseen_settings_form&) = delete;
+    unseen_settings_form& operator=(const unseen_settings_form&) = delete;
+
+private:
+    settings_form_hooks no_hooks_;
+    settings_form form_;
+};
+
 }  // namespace quor
